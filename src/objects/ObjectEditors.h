@@ -1,0 +1,28 @@
+#pragma once
+// The editing windows of the label objects live in the window layer, above
+// the core. That layer registers one editor per object class here; the
+// panel asks for an object to be edited right after a drawing tool has
+// created it, and nothing happens where no editor is registered (tests of
+// the core, the command-line printer).
+#include <QByteArray>
+#include <functional>
+
+namespace sw {
+
+class TGGraphicControl;
+
+class ObjectEditors
+{
+public:
+    // Opens the editor modally; true when the user accepted.
+    using Editor = std::function<bool(TGGraphicControl *object)>;
+
+    // Registers the editor for a class name ("TGPLabel"); replaces any other.
+    static void setEditor(const QByteArray &className, Editor editor);
+    // Runs the editor registered for the object's class (or the nearest base
+    // class that has one); false when there is none or it was cancelled.
+    static bool edit(TGGraphicControl *object);
+    static bool hasEditor(const QByteArray &className);
+};
+
+} // namespace sw

@@ -1,0 +1,155 @@
+#pragma once
+// The base of every label object: a lightweight element of the design panel
+// with integer bounds in panel pixels at its own ScaleFactor. It has no
+// window; the panel paints it, hit-tests it and hands it its mouse events.
+//
+// Persisted state is exactly the published properties below plus those of
+// each subclass, in declaration order (the component stream writes them in
+// that order). Defaults are declared as in platform/PropertyInfo.h.
+#include "objects/PaintContext.h"
+#include "objects/PopupMenu.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+namespace sw {
+
+class Canvas;
+class TBaseReport;
+class TFont;
+class TGPanelHost;
+
+class TGGraphicControl : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int Tag READ Tag WRITE setTag)
+    Q_PROPERTY(int Left READ Left WRITE setLeft)
+    Q_PROPERTY(int Top READ Top WRITE setTop)
+    Q_PROPERTY(int Width READ Width WRITE setWidth)
+    Q_PROPERTY(int Height READ Height WRITE setHeight)
+    Q_PROPERTY(short Cursor READ Cursor WRITE setCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE setHint)
+    Q_PROPERTY(bool Locked READ Locked WRITE SetLocked)
+    Q_PROPERTY(bool Unselectable READ Unselectable WRITE SetUnselectable)
+    Q_CLASSINFO("default:Tag", "0")
+    Q_CLASSINFO("default:Cursor", "0")
+    Q_CLASSINFO("default:Hint", "")
+
+public:
+    using MouseEvent = std::function<void(TGGraphicControl *sender, Qt::MouseButton button,
+                                          Qt::KeyboardModifiers shift, int x, int y)>;
+    using NotifyEvent = std::function<void(QObject *sender)>;
+
+    explicit TGGraphicControl(QObject *owner = nullptr);
+    ~TGGraphicControl() override;
+
+    // Bounds in panel pixels at ScaleFactor.
+    int Tag() const { return mTag; }
+    void setTag(int v) { mTag = v; }
+    int Left() const { return mBounds.x(); }
+    int Top() const { return mBounds.y(); }
+    int Width() const { return mBounds.width(); }
+    int Height() const { return mBounds.height(); }
+    void setLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    void setTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    void setWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    void setHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+    // Sets all four at once; a change calls BoundsChanged unless loading.
+    virtual void SetBounds(int left, int top, int width, int height);
+    QRect BoundsRect() const { return mBounds; }
+    short Cursor() const { return mCursor; }
+    void setCursor(short v) { mCursor = v; }
+    QString Hint() const { return mHint; }
+    void setHint(const QString &v) { mHint = v; }
+    bool Locked() const { return mLocked; }
+    void SetLocked(bool value);
+    bool Unselectable() const { return mUnselectable; }
+    void SetUnselectable(bool value);
+
+    bool isVisible() const { return mVisible; }
+    void setVisible(bool v);
+
+    float ScaleFactor() const { return mScaleFactor; }
+    // Copies the panel's factor without touching the bounds.
+    void setScaleFactorDirect(float f) { mScaleFactor = f; }
+    // Rescales the bounds from ScaleFactor to newScale (each rounded half
+    // to even), then reports the bounds change.
+    void SetScale(float newScale);
+
+    // True while the object is being read from a stream (the stream marks it
+    // with the dynamic property "swLoading") or set up before Loaded; while
+    // set, setters store values without side effects.
+    bool isLoading() const { return mLoading || property("swLoading").toBool(); }
+    void setLoading(bool v) { mLoading = v; }
+
+    // Set-up after creation or reading: builds ObjectMenu. Subclasses call
+    // the base first and then append their own entries.
+    Q_INVOKABLE virtual void Loaded();
+
+    // Paints the object on a canvas whose origin is the object's top-left
+    // corner, clipped to its bounds.
+    virtual void Paint(Canvas &canvas, const PaintContext &context);
+    // Draws the selection squares on the panel's canvas (panel coordinates)
+    // when the object is part of the panel's selection.
+    void DrawSelectionGrips(Canvas &panelCanvas) const;
+
+    virtual void BoundsChanged();
+    virtual void UpdateMenuChecks() {}
+    virtual void ApplyFont(const TFont &font) {}
+    void FontChanged() {}
+    virtual void NextLabel() {}
+    virtual void ResetSequence() {}
+    // Draws the object on the report in inches, with the label's corner at
+    // (xOff, yOff) on the page.
+    virtual void PrintTo(TBaseReport &report, double xOff, double yOff) {}
+
+    void NotifyChanged();
+    void ShowPopup(int screenX, int screenY);
+    PopupMenu &ObjectMenu() { return mMenu; }
+    bool hasMenu() const { return mMenuBuilt; }
+    TGGraphicControl *NewestOfMyClass() const;
+
+    // Requests a repaint of the object's area on the panel.
+    void Invalidate();
+    TGPanelHost *panel() const;
+
+    // Events the panel attaches (object-local coordinates).
+    MouseEvent OnMouseDown, OnMouseMove, OnMouseUp;
+    NotifyEvent OnDblClick;
+    NotifyEvent OnEditRequest;
+
+    static QString TrimLeading(const QString &s);
+    static QString TrimTrailing(const QString &s);
+    static QString TrimSpaces(const QString &s);
+
+    // Hit test in panel coordinates; subclasses may narrow it.
+    virtual bool hitTest(const QPoint &panelPoint) const;
+
+protected:
+    // The entry index of "Locked" in ObjectMenu.
+    int mLockedItem = -1;
+
+private:
+    void centre(bool vertically);
+    void cloneCommand();
+
+    int mTag = 0;
+    QRect mBounds;
+    short mCursor = 0;
+    QString mHint;
+    bool mLocked = false;
+    bool mUnselectable = false;
+    bool mVisible = true;
+    bool mInBoundsChanged = false;
+    bool mLoading = false;
+    bool mMenuBuilt = false;
+    float mScaleFactor = 1.0f;
+    QRect mLastBounds; // (0, 0, 0, 0) until the first BoundsChanged
+    PopupMenu mMenu;
+};
+
+} // namespace sw

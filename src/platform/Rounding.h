@@ -1,0 +1,34 @@
+#pragma once
+// The rounding words every measurement in the program uses.
+//   roundHalfEven: round to nearest, ties to even (15 * 0.5 -> 8, 2.5 -> 2).
+//   truncTowardZero: drop the fraction.
+//   mulDiv: a * b / c with a 64-bit intermediate, rounded to nearest with
+//     halves away from zero; c == 0 gives -1, as the platform call did.
+#include <cmath>
+#include <cstdint>
+
+namespace sw {
+
+inline int roundHalfEven(double v)
+{
+    return static_cast<int>(std::nearbyint(v)); // default FP mode rounds ties to even
+}
+
+inline int truncTowardZero(double v)
+{
+    return static_cast<int>(std::trunc(v));
+}
+
+inline int mulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const int64_t p = static_cast<int64_t>(a) * b;
+    const int64_t absC = c < 0 ? -static_cast<int64_t>(c) : c;
+    const int64_t absP = p < 0 ? -p : p;
+    const int64_t q = (absP + absC / 2) / absC; // halves away from zero
+    const bool negative = (p < 0) != (c < 0);
+    return static_cast<int>(negative ? -q : q);
+}
+
+} // namespace sw

@@ -1,0 +1,170 @@
+#include "platform/TFont.h"
+
+#include "platform/Rounding.h"
+#include "platform/ScreenInfo.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <cmath>
+
+namespace sw {
+
+const char *const TFont::DefaultName = "MS Sans Serif";
+
+namespace {
+
+// The longest face name the platform font takes.
+constexpr int kMaxFaceLength = 31;
+
+} // namespace
+
+TFont::TFont(QObject *parent)
+    : QObject(parent)
+    , mName(QString::fromLatin1(DefaultName))
+    , mPixelsPerInch(ScreenInfo::pixelsPerInch())
+{
+}
+
+void TFont::setColor(TColor color)
+{
+    if (mColor == color)
+        return;
+    mColor = color;
+    Q_EMIT changed();
+}
+
+void TFont::setHeight(int height)
+{
+    if (mHeight == height)
+        return;
+    mHeight = height;
+    Q_EMIT changed();
+}
+
+void TFont::setName(const QString &name)
+{
+    if (mName == name)
+        return;
+    mName = name;
+    Q_EMIT changed();
+}
+
+void TFont::setPitch(TFontPitch pitch)
+{
+    if (mPitch == pitch)
+        return;
+    mPitch = pitch;
+    Q_EMIT changed();
+}
+
+int TFont::size() const
+{
+    return -mulDiv(mHeight, 72, mPixelsPerInch);
+}
+
+void TFont::setSize(int points)
+{
+    setHeight(-mulDiv(points, mPixelsPerInch, 72));
+}
+
+void TFont::setStyle(TFontStyles style)
+{
+    if (mStyle == style)
+        return;
+    mStyle = style;
+    Q_EMIT changed();
+}
+
+void TFont::setPixelsPerInch(int ppi)
+{
+    if (ppi > 0)
+        mPixelsPerInch = ppi;
+}
+
+void TFont::Assign(const TFont &source)
+{
+    if (&source == this)
+        return;
+    const int height = source.mPixelsPerInch == mPixelsPerInch
+                           ? source.mHeight
+                           : -mulDiv(source.size(), mPixelsPerInch, 72);
+    const bool differs = mColor != source.mColor || mHeight != height || mName != source.mName
+                         || mPitch != source.mPitch || mStyle != source.mStyle;
+    mColor = source.mColor;
+    mHeight = height;
+    mName = source.mName;
+    mPitch = source.mPitch;
+    mStyle = source.mStyle;
+    if (differs)
+        Q_EMIT changed();
+}
+
+bool TFont::sameAs(const TFont &other) const
+{
+    return mColor == other.mColor && mHeight == other.mHeight && mName == other.mName
+           && mPitch == other.mPitch && mStyle == other.mStyle;
+}
+
+void TFont::installSubstitutions()
+{
+    static const bool installed = [] {
+        const char *const sans = "Liberation Sans";
+        const char *const serif = "Liberation Serif";
+        const char *const mono = "Liberation Mono";
+        const struct { const char *face; const char *substitute; } table[] = {
+            {"MS Sans Serif", sans}, {"Microsoft Sans Serif", sans}, {"Arial", sans},
+            {"Helvetica", sans},     {"MS Serif", serif},            {"Times New Roman", serif},
+            {"Times", serif},        {"Courier New", mono},          {"Courier", mono},
+        };
+        for (const auto &s : table)
+            QFont::insertSubstitution(QString::fromLatin1(s.face), QString::fromLatin1(s.substitute));
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+int TFont::pixelSizeFor(const QString &family, int height)
+{
+    if (height < 0)
+        return -height;
+    if (height == 0)
+        return -DefaultHeight;
+    // A cell height: scale by the face's em-to-cell ratio, measured once per
+    // face at a large size.
+    static QHash<QString, double> ratios;
+    auto it = ratios.find(family);
+    if (it == ratios.end()) {
+        QFont probe(family);
+        probe.setPixelSize(1000);
+        const QFontMetricsF fm(probe);
+        const double cell = fm.ascent() + fm.descent();
+        it = ratios.insert(family, cell > 0 ? 1000.0 / cell : 1.0);
+    }
+    return qMax(1, static_cast<int>(std::lround(height * it.value())));
+}
+
+QFont TFont::makeQFont(const QString &name, int height, TFontStyles style, TFontPitch pitch)
+{
+    installSubstitutions();
+    const QString family = name.left(kMaxFaceLength);
+    QFont font(family);
+    font.setPixelSize(pixelSizeFor(family, height));
+    font.setWeight(style.testFlag(fsBold) ? QFont::Bold : QFont::Normal);
+    font.setItalic(style.testFlag(fsItalic));
+    font.setUnderline(style.testFlag(fsUnderline));
+    font.setStrikeOut(style.testFlag(fsStrikeOut));
+    if (pitch == fpFixed) {
+        font.setFixedPitch(true);
+        font.setStyleHint(QFont::TypeWriter);
+    } else if (pitch == fpVariable) {
+        font.setFixedPitch(false);
+    }
+    return font;
+}
+
+QFont TFont::toQFont() const
+{
+    return makeQFont(mName, mHeight, mStyle, mPitch);
+}
+
+} // namespace sw

@@ -1,0 +1,119 @@
+#include "surface/TGStickwellPanel32.h"
+
+#include "objects/ObjectEditors.h"
+#include "objects/TGGraphicControl.h"
+#include "persistence/ClassRegistry.h"
+#include "platform/ScreenCursor.h"
+#include "surface/LabelObjectClasses.h"
+
+#include <QVariant>
+
+namespace sw {
+
+TGStickwellPanel32::TGStickwellPanel32(QObject *owner)
+    : TGBasePanel(owner)
+{
+    registerLabelObjectClasses();
+}
+
+void TGStickwellPanel32::SetPanelState(TLPanelState state)
+{
+    if (state == mPanelState)
+        return;
+    mPanelState = state;
+    setPointing(state == psPointing);
+    ScreenCursor::set(state == psPointing ? ScreenCursor::Default : ScreenCursor::Drag);
+}
+
+QByteArray TGStickwellPanel32::classForState(TLPanelState state)
+{
+    switch (state) {
+    case psPointing:
+        return {};
+    case psLabel:
+        return "TGPLabel";
+    case psSymbolLabel:
+        return "TGSymbolLabel";
+    case psCounterLabel:
+        return "TGCounterLabel";
+    case psMultiLineLabel:
+        return "TGMultiLineLabel";
+    case psRectangle:
+    case psEllipse:
+    case psRoundRectangle:
+        return "TGLabelShapes";
+    case psLine:
+        return "TGLineShape";
+    case psImage:
+        return "TGImage";
+    case psSuperShape:
+        return "TSuperShape";
+    case psRichLabel:
+        return "TGPRichBaseLabel";
+    case psSuperText:
+        return "TGSuperText";
+    }
+    return {};
+}
+
+void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
+{
+    QRect r = band;
+    if (r.width() < 25)
+        r.setWidth(50);
+    if (r.height() < 15)
+        r.setHeight(15);
+
+    const QByteArray className = classForState(mPanelState);
+    if (className.isEmpty())
+        return;
+    const TPersistentClass *cls = GetClass(QString::fromLatin1(className));
+    if (!cls || !cls->create)
+        return;
+    auto *object = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
+    if (!object)
+        return;
+
+    // Tool-specific starting values.
+    switch (mPanelState) {
+    case psLabel:
+        object->setProperty("Caption", QStringLiteral("<text>"));
+        object->ApplyFont(Font());
+        break;
+    case psCounterLabel:
+        object->setProperty("Startingnumber", 1000);
+        object->setProperty("TextBefore", QString());
+        object->setProperty("TextAfter", QString());
+        object->ApplyFont(Font());
+        break;
+    case psMultiLineLabel:
+        object->ApplyFont(Font());
+        break;
+    case psRectangle:
+        object->setProperty("Shape", QStringLiteral("stRectangle"));
+        break;
+    case psEllipse:
+        object->setProperty("Shape", QStringLiteral("stEllipse"));
+        break;
+    case psRoundRectangle:
+        object->setProperty("Shape", QStringLiteral("stRoundRect"));
+        break;
+    case psLine:
+        object->setProperty("LineStyle", QStringLiteral("stVertical"));
+        break;
+    default:
+        break;
+    }
+    object->Loaded();
+    PlaceObject(object, r);
+
+    const bool toolStays = mPanelState == psRectangle || mPanelState == psEllipse
+        || mPanelState == psRoundRectangle || mPanelState == psLine;
+    if (toolStays)
+        return;
+    SetPanelState(psPointing);
+    ScreenCursor::set(ScreenCursor::Default);
+    ObjectEditors::edit(object);
+}
+
+} // namespace sw

@@ -1,0 +1,95 @@
+#include "surface/ui/LabelPanelView.h"
+
+#include "surface/TGBasePanel.h"
+
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace sw {
+
+LabelPanelView::LabelPanelView(TGBasePanel *panel, QWidget *parent)
+    : QWidget(parent)
+    , mPanel(panel)
+{
+    setObjectName(QStringLiteral("LabelPanel"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(panel, &TGBasePanel::repaintRequested, this, qOverload<>(&QWidget::update));
+    connect(panel, &TGBasePanel::sizeChanged, this, &LabelPanelView::followSize);
+    connect(panel, &QObject::destroyed, this, [this] { mPanel = nullptr; });
+    panel->MapToScreen = [this](const QPoint &p) { return mapToGlobal(p); };
+    panel->FontRequest = [this](TFont &font) {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), this);
+        if (!ok)
+            return false;
+        font.setName(chosen.family());
+        if (chosen.pointSize() > 0)
+            font.setSize(chosen.pointSize());
+        TFontStyles style;
+        if (chosen.bold())
+            style |= fsBold;
+        if (chosen.italic())
+            style |= fsItalic;
+        if (chosen.underline())
+            style |= fsUnderline;
+        if (chosen.strikeOut())
+            style |= fsStrikeOut;
+        font.setStyle(style);
+        return true;
+    };
+    followSize();
+}
+
+void LabelPanelView::followSize()
+{
+    if (mPanel)
+        setFixedSize(mPanel->Width(), mPanel->Height());
+}
+
+void LabelPanelView::paintEvent(QPaintEvent *)
+{
+    if (!mPanel)
+        return;
+    // The panel paints through an off-screen picture copied in one go.
+    const QImage picture = mPanel->render();
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture);
+}
+
+void LabelPanelView::mousePressEvent(QMouseEvent *event)
+{
+    if (mPanel)
+        mPanel->mouseDown(event->button(), event->modifiers(), event->position().toPoint(),
+                          event->globalPosition().toPoint());
+}
+
+void LabelPanelView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (mPanel)
+        mPanel->mouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
+}
+
+void LabelPanelView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (mPanel)
+        mPanel->mouseUp(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void LabelPanelView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (mPanel)
+        mPanel->doubleClick(event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void LabelPanelView::keyPressEvent(QKeyEvent *event)
+{
+    if (mPanel)
+        mPanel->KeyDown(event->key(), event->modifiers());
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace sw

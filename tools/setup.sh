@@ -1,0 +1,31 @@
+# Shared by ./run and ./test: install the Debian packages the build needs
+# when any is missing, then configure and build into ./build.
+set -euo pipefail
+
+STICKWELL_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev
+  fonts-liberation2 fonts-dejavu-core fonts-symbola
+)
+
+stickwell_install_packages() {
+  local missing=()
+  for p in "${STICKWELL_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+stickwell_build() {
+  local top
+  top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$top/build" -j"$(nproc)" -- --no-print-directory
+}
