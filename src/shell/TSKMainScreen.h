@@ -1,0 +1,255 @@
+#pragma once
+// The main window: the tool bar of drawing tools, zoom and toggles, the
+// scroll box holding the design panel, the bottom bar of buttons and the
+// menus. It owns the design panel, the working copy of the current layout,
+// the current file name, the changed flag and the recent-files list, reads
+// and writes the configuration file and restores its placement.
+#include "layouts/LayoutWorkingCopy.h"
+#include "shell/Preferences.h"
+#include "surface/TGStickwellPanel32.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+
+namespace sw {
+
+class IniFile;
+class LabelPanelView;
+class MRUList;
+class SpinButton;
+
+class TSKMainScreen : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and runs FormCreate: preferences, default font,
+    // default layout and recent files are loaded; nothing counts as a
+    // change until the first activation is over.
+    explicit TSKMainScreen(QWidget *parent = nullptr);
+    ~TSKMainScreen() override;
+
+    // --- state ---------------------------------------------------------------
+    TGStickwellPanel32 &labelPanel() { return *mLabelPanel; }
+    LabelPanelView *labelPanelView() const { return mLabelPanelView; }
+    const LayoutWorkingCopy &layout() const { return mLayout; }
+    const Preferences &preferences() const { return mPreferences; }
+    MRUList &recentFiles() { return *mRecentFiles; }
+    QString currentFileName() const { return mFileName; }
+    bool ChangesMade() const { return mChangesMade; }
+    bool Busy() const { return mBusy; }
+    bool PrinterReady() const { return mPrinterReady; }
+    bool firstActivationDone() const { return mActivated; }
+    // The help file the Help commands open.
+    QString helpFile() const { return mHelpFile; }
+    // The configuration file "SK.INI" in the program's folder.
+    static QString configFileName();
+
+    // --- configuration file ----------------------------------------------------
+    // Reads the printer, "UseMM", default-font and hint settings; the font
+    // goes to the design panel at once, the hint setting to the "Show Hints"
+    // check mark.
+    void LoadPreferences();
+    // Takes the panel's font as the default font, then writes the settings.
+    void SavePreferences();
+    // "Default Font: <name>, <size> pt [, bold][, italic]" on the Edit menu.
+    void SetDefaultFontCaption();
+    // Restores the stored rectangle (moved back onto a smaller screen) or
+    // centres the window, maximises it when stored so, then writes the
+    // placement back.
+    void LoadWindowPlacement();
+    void SaveWindowPlacement();
+    // Centres the main window on the screen; any other form over the main
+    // window, or on the screen while the main window is maximised.
+    void CenterForm(QWidget *form);
+    // True when a printer is available; see PrinterCheck.
+    bool CheckPrinters(bool report);
+
+    // --- life cycle ------------------------------------------------------------
+    // The work of the first activation: placement, panel sizing from the
+    // layout, the most recent file, the printer check. Later calls do
+    // nothing. Runs by itself when the window is first shown.
+    void FormActivate();
+    // Saves the preferences and the placement (the window's close request).
+    void FormClose();
+    // Brings the window forward (restored when minimised) for a second start.
+    void bringToFront();
+
+    // --- design state ------------------------------------------------------------
+    void SetChangesMade(bool value);
+    void SetButtons();
+    void SetTemplateCaption();
+    void SetArtButton();
+    void DoDrawArt();
+    // Sizes and shapes the panel from the working copy (at zoom 1.0, the
+    // zoom restored afterwards); only when the size or shape code changed.
+    void SetLabelSizeFromInches();
+    void LoadDefaultTemplateValues();
+    // Before a command that drops the design: when there are changes and the
+    // user wants them saved, saves. False when the user asked to save and
+    // the design could not be saved, so the caller must keep the design.
+    bool CheckSaveNeeded();
+    // Reads a label file onto the panel. Not available yet: returns false
+    // and leaves the design as it is.
+    bool OpenLabelFile(const QString &fileName);
+    // Writes the design to a label file. Not available yet: returns false.
+    bool SaveLabelFile(const QString &fileName);
+
+public Q_SLOTS:
+    // Drawing tools.
+    void PointerButtonClick();
+    void DrawLabelButtonClick();
+    void DrawMLTextButtonClick();
+    void DrawCounterbuttonClick();
+    void DrawSymbolbuttonClick();
+    void DrawRectangleButtonClick();
+    void DrawEllipsebuttonClick();
+    void DrawRoundRectButtonClick();
+    void DrawLinebuttonClick();
+    void DrawImageButtonClick();
+    void DrawSupershapeClick();
+    void DrawRichTextClick();
+    void PSpeedButton1Click();
+    // Panel events.
+    void LabelPanelDroppedObjectEvent();
+    void LabelPanelChangeEvent();
+    // Toggles and zoom.
+    void ShowGridClick();
+    void SnapToGridClick();
+    void ShowArtClick();
+    void ZoomSpinnerUpClick();
+    void ZoomSpinnerDownClick();
+    // File menu.
+    void mnuNewFromTemplateClick();
+    void mnuNewUserDefinedLayoutClick();
+    void Open1Click();
+    void Delete1Click();
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void SaveButtonClick();
+    void CancelButtonClick();
+    void mnuPrintClick();
+    void PrintNowClick();
+    void PrinterFineTuning1Click();
+    void mnuPrintSetupClick();
+    void Exit1Click();
+    void CloseButtonClick();
+    void RecentFileClick(const QString &fileName);
+    // Edit menu.
+    void mnuDefaultFontClick();
+    void mnuChangeFromTemplateClick();
+    void mnuChangeUserDefinedLayoutClick();
+    // Help. The "Show Hints" item flips its own check mark when chosen;
+    // mnushowHintsClick stores and applies the new state.
+    void Contents1Click();
+    void About1Click();
+    void mnushowHintsClick();
+    void HelpbuttonClick();
+    void MouseHelpButtonClick();
+    void WhatsthisClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Window construction (TSKMainScreenLayout.cpp).
+    void buildWindow();
+    void buildToolBar(QWidget *bar);
+    void buildBottomBar(QWidget *bar);
+    void buildWorkArea();
+    void buildMenus();
+    QToolButton *addToolButton(QWidget *bar, const char *name, int left, int width,
+                               const QString &icon, const QString &hint);
+    QPushButton *addBarButton(QWidget *bar, const char *name, int left, int width,
+                              const QString &caption, const QString &hint);
+    QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption);
+    void FormCreate();
+    void setTool(TGStickwellPanel32::TLPanelState state);
+    void updateScrollRange();
+    QSize screenSize() const;
+    void applyHints();
+
+    // --- controls, named as in the window's description --------------------------
+    QWidget *Panel2 = nullptr;
+    QToolButton *Pointerbutton = nullptr;
+    QToolButton *DrawLabelButton = nullptr;
+    QToolButton *DrawMLTextButton = nullptr;
+    QToolButton *DrawCounterbutton = nullptr;
+    QToolButton *DrawSymbolButton = nullptr;
+    QToolButton *DrawRectanglebutton = nullptr;
+    QToolButton *DrawEllipseButton = nullptr;
+    QToolButton *DrawRoundrectbutton = nullptr;
+    QToolButton *DrawLinebutton = nullptr;
+    QToolButton *DrawImageButton = nullptr;
+    QToolButton *DrawSupershape = nullptr;
+    QToolButton *DrawRichText = nullptr;
+    QToolButton *PSpeedButton1 = nullptr;
+    SpinButton *ZoomSpinner = nullptr;
+    QLabel *ZoomCaption = nullptr;
+    QToolButton *ShowGrid = nullptr;
+    QToolButton *SnapToGrid = nullptr;
+    QToolButton *ShowArt = nullptr;
+    QFrame *GraphicPanel1 = nullptr;
+    QFrame *GraphicPanel2 = nullptr;
+    QScrollArea *ScrollBox1 = nullptr;
+    QWidget *Panel1 = nullptr;
+    QPushButton *PrintNow = nullptr;
+    QPushButton *SaveButton = nullptr;
+    QPushButton *CancelButton = nullptr;
+    QPushButton *Helpbutton = nullptr;
+    QPushButton *MouseHelpButton = nullptr;
+    QPushButton *CloseButton = nullptr;
+
+    QMenu *File1 = nullptr;
+    QMenu *Edit1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QMenu *mnuNew = nullptr;
+    QMenu *mnuChangeLabelLayout = nullptr;
+    QAction *mnuNewFromTemplate = nullptr;
+    QAction *mnuNewUserDefinedLayout = nullptr;
+    QAction *Open1 = nullptr;
+    QAction *Delete1 = nullptr;
+    QAction *mnuSave = nullptr;
+    QAction *mnuSaveAs = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *PrinterFineTuning1 = nullptr;
+    QAction *mnuPrintSetup = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *mnuDefaultFont = nullptr;
+    QAction *mnuChangeFromTemplate = nullptr;
+    QAction *mnuChangeUserDefinedLayout = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *About1 = nullptr;
+    QAction *mnushowHints = nullptr;
+
+    QButtonGroup *mToolGroup = nullptr;
+    QWidget *mScrollContents = nullptr;
+    TGStickwellPanel32 *mLabelPanel = nullptr; // child QObject of the window
+    LabelPanelView *mLabelPanelView = nullptr;
+    MRUList *mRecentFiles = nullptr;
+
+    Preferences mPreferences;
+    LayoutWorkingCopy mLayout;
+    QString mPanelShapeCode; // shape code last applied to the panel
+    QString mFileName;
+    QString mHelpFile;
+    int mPixelsPerInch = 96;
+    bool mChangesMade = false;
+    bool mBusy = true;
+    bool mPrinterReady = false;
+    bool mActivated = false;
+    bool mActivationQueued = false;
+};
+
+} // namespace sw
