@@ -91,8 +91,18 @@ public:
     // the completely read ones are finished and kept, and the error is
     // rethrown.
     void ReadComponents(QObject *owner, QObject *parent, const ReadComponentsProc &proc);
-    // Reads the properties up to vaNull into instance, wrapping any error as
-    // "Error reading <object>.<property>: <message>".
+    // Reads the properties up to vaNull into instance. Each name is split at
+    // "."; the parts before the last must name published properties holding
+    // objects ("Property does not exist", "Invalid property path"); the last
+    // names a published property with a setter ("Property is read-only") or
+    // a defined property ("Property does not exist"), all matched without
+    // regard to case. Values must fit the property's kind ("Invalid property
+    // value"); integers are accepted for floats, colour identifiers for
+    // colour integers. Any error is rethrown as EReadError "Error reading
+    // <object>.<property>: <message>", the object being the component
+    // (its class name when it has no name). A QObject property itself only
+    // takes vaNil (set to null); references between components and
+    // collections are not part of this program's files and are refused.
     void ReadProperties(QObject *instance);
 
     // The component whose properties are being read, or nullptr.

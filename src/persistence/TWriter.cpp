@@ -255,7 +255,9 @@ void TWriter::writeProperty(QObject *instance, const QMetaProperty &property)
     }
     if (!property.isWritable() || kind == PropertyKind::Unsupported)
         return;
-    if (PropertyInfo::isDefault(instance, property.name()))
+    // Floats and strings have no declared default: 0 and empty are left out.
+    if (kind != PropertyKind::Float && kind != PropertyKind::String
+        && PropertyInfo::isDefault(instance, property.name()))
         return;
 
     const QVariant value = property.read(instance);
@@ -281,12 +283,13 @@ void TWriter::writeProperty(QObject *instance, const QMetaProperty &property)
         break;
     case PropertyKind::Enumeration: {
         const int v = ordinalValue(instance, property);
+        // A value outside the enumeration has no name and could not be read
+        // back; leaving it out keeps the file readable.
         const char *key = property.enumerator().valueToKey(v);
+        if (!key)
+            return;
         writePropName(name);
-        if (key)
-            WriteIdent(QLatin1String(key));
-        else
-            WriteInteger(v); // no name for the value; read back it is refused
+        WriteIdent(QLatin1String(key));
         break;
     }
     case PropertyKind::Set: {

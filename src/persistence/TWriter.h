@@ -66,8 +66,18 @@ public:
     void WriteRootComponent(QObject *root);
     // One component record without the signature.
     void WriteComponent(QObject *component);
-    // The object's stored properties, each name prefixed by the current
-    // property path ("Font." while a nested font is written).
+    // The object's published properties (PublishedProperties.h) and then
+    // its defined ones (DefinedProperties.h), each name prefixed by the
+    // current property path ("Font." while a nested font is written).
+    // A property is written when it has a setter, its STORED condition
+    // holds (PropertyInfo::isStored) and its value differs from the
+    // declared default; floats are left out when 0, strings when empty.
+    // Colour integers are written by identifier when the colour has one,
+    // enumerations and Booleans as identifiers, flags as sets. A property
+    // holding a QObject is a nested persistent object: it writes no value
+    // of its own but its properties under "<Property>.", through its getter
+    // whether or not it has a setter (it is read back through those dotted
+    // names); a null object writes nothing.
     void WriteProperties(QObject *instance);
 
     // The component being written by WriteRootComponent, or nullptr.

@@ -526,14 +526,17 @@ void TGBasePanel::paint(Canvas &canvas)
         canvas.RestoreClip();
         o->DrawSelectionGrips(canvas);
     }
-    if (mRubberBand) {
-        // XOR outline, white dotted pen: the same drawing twice erases it.
+    // The rubber band and the handle's drag or nudge outline: XOR, white
+    // dotted pen, so that they show on any background.
+    const QRect outline = mRubberBand ? mRubberBandRect.normalized() : mHandle->outline();
+    if (!outline.isNull()) {
         canvas.Pen()->setStyle(psDot);
         canvas.Pen()->setColor(clWhite);
+        canvas.Pen()->setWidth(1);
         canvas.Pen()->setMode(pmXor);
         canvas.Brush()->setStyle(bsClear);
-        const QRect r = mRubberBandRect.normalized();
-        canvas.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+        canvas.Rectangle(outline.left(), outline.top(), outline.right() + 1, outline.bottom() + 1);
+        canvas.Pen()->setColor(clBlack);
         canvas.Pen()->setMode(pmCopy);
         canvas.Pen()->setStyle(psSolid);
     }

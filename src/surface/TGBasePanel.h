@@ -129,7 +129,14 @@ public:
     virtual void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, const QPoint &p);
     virtual void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p);
     virtual void doubleClick(const QPoint &p, const QPoint &screen);
+    // The panel's key handling: Ctrl+C/V/X and Delete.
     virtual void KeyDown(int key, Qt::KeyboardModifiers shift);
+    // A key pressed in the panel's window: to the handle (nudging) when
+    // something is selected, then to KeyDown.
+    void viewKeyDown(int key, Qt::KeyboardModifiers shift);
+    virtual void keyUp(int key, Qt::KeyboardModifiers shift);
+    // The pointer left the panel.
+    void mouseLeave();
     bool rubberBandActive() const { return mRubberBand; }
     QRect rubberBandRect() const { return mRubberBandRect; }
     void SelectObjectsInRect(const QRect &r, bool shift);
@@ -179,8 +186,20 @@ protected:
     void removeObject(TGGraphicControl *object);
     void buildMenu();
     void updateMenu();
+    friend class TGHandle;
+    // What the handle reports to the panel (panel coordinates): a left
+    // press in pointing mode (Shift-click deselects), the end of a drag, a
+    // double-click, and presses it does not take (passed to the surface).
+    void handleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p);
+    void handleMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p);
+    void handleDoubleClick(const QPoint &p, const QPoint &screen);
+    void passMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p, const QPoint &screen);
+    void passMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p);
+    void showPanelMenu(const QPoint &screen);
+    bool handleTakes(const QPoint &p) const;
     // A press on the panel's own surface: rubber band or popup menu.
     void panelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p, const QPoint &screen);
+    void panelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p);
     // The object under a panel point, top-most first; nullptr for none.
     TGGraphicControl *objectAt(const QPoint &p) const;
 

@@ -20,11 +20,22 @@ TGGraphicControl *TGBasePanel::objectAt(const QPoint &p) const
     return nullptr;
 }
 
+bool TGBasePanel::handleTakes(const QPoint &p) const
+{
+    // The handle lies over the selection like a window of its own: it takes
+    // the events inside its box, and all of them while it holds the capture.
+    return mHandle->hasCapture() || (mHandle->isVisible() && mHandle->bounds().contains(p));
+}
+
 void TGBasePanel::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p,
                             const QPoint &screen)
 {
-    // Objects first (top-most first); their handler may send the press back
-    // here for the panel's own surface.
+    if (mHandle->isVisible() && mHandle->bounds().contains(p)) {
+        mHandle->mouseDown(button, shift, p - mHandle->bounds().topLeft(), screen);
+        return;
+    }
+    // Objects next (top-most first); their handler may send the press back
+    // to the panel's own surface.
     if (TGGraphicControl *o = objectAt(p)) {
         if (o->OnMouseDown) {
             o->OnMouseDown(o, button, shift, p.x() - o->Left(), p.y() - o->Top());
@@ -45,27 +56,96 @@ void TGBasePanel::panelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers s
         ScreenCursor::set(ScreenCursor::HandPoint);
         invalidate();
     } else {
-        updateMenu();
-        mMenu.popup(screen);
+        showPanelMenu(screen);
+    }
+}
+
+void TGBasePanel::showPanelMenu(const QPoint &screen)
+{
+    updateMenu();
+    mMenu.popup(screen);
+}
+
+void TGBasePanel::passMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p,
+                                const QPoint &screen)
+{
+    panelMouseDown(button, shift, p, screen);
+}
+
+void TGBasePanel::passMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p)
+{
+    panelMouseUp(button, shift, p);
+}
+
+void TGBasePanel::handleMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p)
+{
+    Q_UNUSED(button)
+    if (!mPointing || !shift.testFlag(Qt::ShiftModifier))
+        return;
+    // Shift-click on a selected object deselects it.
+    QList<TGGraphicControl *> keep = mHandle->Selection();
+    mHandle->ClearSelection();
+    QCoreApplication::processEvents();
+    keep.erase(std::remove_if(keep.begin(), keep.end(),
+                              [&p](TGGraphicControl *o) {
+                                  return p.x() >= o->Left() && p.x() <= o->Left() + o->Width()
+                                      && p.y() >= o->Top() && p.y() <= o->Top() + o->Height();
+                              }),
+               keep.end());
+    for (TGGraphicControl *o : keep)
+        if (mObjects.contains(o))
+            mHandle->Select(o);
+}
+
+void TGBasePanel::handleMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p)
+{
+    panelMouseUp(button, shift, p);
+}
+
+void TGBasePanel::handleDoubleClick(const QPoint &p, const QPoint &screen)
+{
+    if (mHandle->Count() > 1)
+        return;
+    for (TGGraphicControl *o : mHandle->Selection()) {
+        if (!o->BoundsRect().adjusted(-2, -2, 2, 2).contains(p))
+            continue;
+        if (o->OnEditRequest)
+            o->OnEditRequest(this);
+        else
+            o->ShowPopup(screen.x(), screen.y());
+        return;
     }
 }
 
 void TGBasePanel::mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, const QPoint &p)
 {
-    Q_UNUSED(buttons)
-    Q_UNUSED(shift)
     if (mRubberBand) {
         mRubberBandRect = QRect(mRubberStart, p);
         invalidate();
         return;
     }
-    if (mPointing && objectAt(p))
+    if (handleTakes(p)) {
+        mHandle->mouseMove(buttons, shift, p - mHandle->bounds().topLeft());
+        return;
+    }
+    if (!mPointing)
+        ScreenCursor::set(ScreenCursor::Drag);
+    else if (objectAt(p))
         ScreenCursor::set(ScreenCursor::HandPoint);
-    else if (mPointing)
+    else
         ScreenCursor::set(ScreenCursor::Default);
 }
 
 void TGBasePanel::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p)
+{
+    if (!mRubberBand && handleTakes(p)) {
+        mHandle->mouseUp(button, shift, p - mHandle->bounds().topLeft());
+        return;
+    }
+    panelMouseUp(button, shift, p);
+}
+
+void TGBasePanel::panelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p)
 {
     Q_UNUSED(button)
     if (mRubberBand) {
@@ -99,12 +179,23 @@ void TGBasePanel::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, c
 
 void TGBasePanel::doubleClick(const QPoint &p, const QPoint &screen)
 {
+    if (mHandle->isVisible() && mHandle->bounds().contains(p)) {
+        mHandle->doubleClick(p - mHandle->bounds().topLeft(), screen);
+        return;
+    }
     if (TGGraphicControl *o = objectAt(p)) {
-        if (o->OnEditRequest)
-            o->OnEditRequest(this);
+        if (o->OnDblClick)
+            o->OnDblClick(this);
         else
             o->ShowPopup(screen.x(), screen.y());
     }
+}
+
+void TGBasePanel::mouseLeave()
+{
+    if (mHandle->isDragging())
+        return;
+    ScreenCursor::set(mPointing ? ScreenCursor::Default : ScreenCursor::Drag);
 }
 
 void TGBasePanel::SelectObjectsInRect(const QRect &r, bool shift)
@@ -150,6 +241,21 @@ void TGBasePanel::ObjectMouseDown(TGGraphicControl *sender, Qt::MouseButton butt
     }
 }
 
+void TGBasePanel::viewKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    // With a selection the handle has the focus: it nudges and passes every
+    // key on to KeyDown.
+    if (mHandle->Count() > 0)
+        mHandle->keyDown(key, shift);
+    else
+        KeyDown(key, shift);
+}
+
+void TGBasePanel::keyUp(int key, Qt::KeyboardModifiers shift)
+{
+    mHandle->keyUp(key, shift);
+}
+
 void TGBasePanel::KeyDown(int key, Qt::KeyboardModifiers shift)
 {
     if (shift.testFlag(Qt::ControlModifier)) {
@@ -172,15 +278,13 @@ void TGBasePanel::buildMenu()
     mMenu.add(QStringLiteral("Bring To Front"), [this] {
         if (mHandle->Count() == 0 || mHandle->isLocked())
             return;
-        for (TGGraphicControl *o : mHandle->Selection())
-            bringToFront(o);
+        mHandle->BringSelectionToFront();
         NotifyLabelChanged();
     });
     mMenu.add(QStringLiteral("Send To Back"), [this] {
         if (mHandle->Count() == 0 || mHandle->isLocked())
             return;
-        for (TGGraphicControl *o : mHandle->Selection())
-            sendToBack(o);
+        mHandle->SendSelectionToBack();
         mHandle->ClearSelection();
         NotifyLabelChanged();
     });

@@ -88,8 +88,30 @@ void LabelPanelView::mouseDoubleClickEvent(QMouseEvent *event)
 void LabelPanelView::keyPressEvent(QKeyEvent *event)
 {
     if (mPanel)
-        mPanel->KeyDown(event->key(), event->modifiers());
+        mPanel->viewKeyDown(event->key(), event->modifiers());
     QWidget::keyPressEvent(event);
+}
+
+void LabelPanelView::keyReleaseEvent(QKeyEvent *event)
+{
+    // Auto-repeat sends releases between presses; the nudge ends only when
+    // the key is really let go.
+    if (mPanel && !event->isAutoRepeat())
+        mPanel->keyUp(event->key(), event->modifiers());
+    QWidget::keyReleaseEvent(event);
+}
+
+void LabelPanelView::leaveEvent(QEvent *event)
+{
+    if (mPanel)
+        mPanel->mouseLeave();
+    QWidget::leaveEvent(event);
+}
+
+bool LabelPanelView::focusNextPrevChild(bool)
+{
+    // The panel wants every key, Tab included.
+    return false;
 }
 
 } // namespace sw
