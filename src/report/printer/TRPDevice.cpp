@@ -1,0 +1,233 @@
+#include "report/printer/TRPDevice.h"
+
+#include "report/PaperSizes.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace sw {
+
+const char *const TRPDevice::PdfPrinterName = "Stickwell PDF";
+const char *const TRPDevice::PdfPortName = "PDF file";
+
+namespace {
+
+constexpr int kPdfResolution = 600;
+
+QString portOf(const QPrinterInfo &info)
+{
+    if (!info.location().isEmpty())
+        return info.location();
+    if (!info.description().isEmpty())
+        return info.description();
+    if (!info.makeAndModel().isEmpty())
+        return info.makeAndModel();
+    return QStringLiteral("CUPS");
+}
+
+} // namespace
+
+TRPDevice::TRPDevice()
+{
+    buildList();
+    mIndex = mDefaultIndex;
+    makePrinter();
+}
+
+TRPDevice::~TRPDevice()
+{
+    if (mPainter && mPainter->isActive())
+        mPainter->end();
+}
+
+TRPDevice &TRPDevice::shared()
+{
+    static TRPDevice device;
+    return device;
+}
+
+QStringList TRPDevice::ListPrinters()
+{
+    return shared().Printers();
+}
+
+void TRPDevice::buildList()
+{
+    const QString defaultName = QPrinterInfo::defaultPrinterName();
+    const QList<QPrinterInfo> infos = QPrinterInfo::availablePrinters();
+    for (const QPrinterInfo &info : infos) {
+        if (info.printerName().toUpper().contains(QLatin1String("RENDERING SUBSYSTEM")))
+            continue;
+        const QString port = portOf(info);
+        if (info.printerName() == defaultName)
+            mDefaultIndex = int(mPrinters.size());
+        mPrinters.append(Entry{info.printerName(), port});
+        mEntries.append(QStringLiteral("%1 on %2").arg(info.printerName(), port));
+    }
+    mPrinters.append(Entry{QString(), QString::fromLatin1(PdfPortName)});
+    mEntries.append(QStringLiteral("%1 on %2").arg(QString::fromLatin1(PdfPrinterName), QString::fromLatin1(PdfPortName)));
+    if (mDefaultIndex < 0)
+        mDefaultIndex = PdfPrinterIndex();
+}
+
+void TRPDevice::makePrinter()
+{
+    if (isPdfPrinter()) {
+        mPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        mPrinter->setOutputFormat(QPrinter::PdfFormat);
+        mPrinter->setResolution(kPdfResolution);
+        mPrinter->setOutputFileName(mPdfFile);
+        mPrinter->setPageMargins(mPdfMargins, QPageLayout::Inch);
+    } else {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(mPrinters.at(mIndex).printerName);
+        mPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    mPrinter->setFullPage(false); // painting starts at the printable area's corner
+    if (mPageSize)
+        mPrinter->setPageSize(*mPageSize);
+    if (mOrientation)
+        mPrinter->setPageOrientation(*mOrientation);
+    mPrinter->setCopyCount(mCopies);
+}
+
+void TRPDevice::setPrinterIndex(int index)
+{
+    if (index < -1 || index >= mEntries.size() || (mPainter && mPainter->isActive()))
+        return;
+    if (index == -1)
+        index = mDefaultIndex;
+    if (index == mIndex)
+        return;
+    mIndex = index;
+    makePrinter();
+}
+
+void TRPDevice::setOutputFileName(const QString &fileName)
+{
+    mPdfFile = fileName;
+    if (isPdfPrinter())
+        mPrinter->setOutputFileName(fileName);
+}
+
+void TRPDevice::setPdfMargins(const QMarginsF &inches)
+{
+    mPdfMargins = inches;
+    if (isPdfPrinter())
+        mPrinter->setPageMargins(inches, QPageLayout::Inch);
+}
+
+TDeviceCaps TRPDevice::caps() const
+{
+    TDeviceCaps c;
+    const int res = mPrinter->resolution();
+    const QPageLayout layout = mPrinter->pageLayout();
+    const QRect full = layout.fullRectPixels(res);
+    const QRect paint = layout.paintRectPixels(res);
+    c.logPixelsX = c.logPixelsY = res;
+    c.physicalWidth = full.width();
+    c.physicalHeight = full.height();
+    c.physicalOffsetX = paint.left() - full.left();
+    c.physicalOffsetY = paint.top() - full.top();
+    c.horzRes = paint.width();
+    c.vertRes = paint.height();
+    return c;
+}
+
+void TRPDevice::selectPaper(int paperNumber, double widthInches, double heightInches)
+{
+    const auto size = pageSizeForPaper(paperNumber, widthInches, heightInches);
+    if (!size)
+        return;
+    mPageSize = *size;
+    mPrinter->setPageSize(*size);
+    if (isPdfPrinter()) // a new size brings the printer's default margins back
+        mPrinter->setPageMargins(mPdfMargins, QPageLayout::Inch);
+}
+
+void TRPDevice::setOrientation(TOrientation orientation)
+{
+    if (orientation == poDefault)
+        return;
+    mOrientation = orientation == poLandScape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    mPrinter->setPageOrientation(*mOrientation);
+}
+
+void TRPDevice::setCopies(int copies)
+{
+    mCopies = qMax(1, copies);
+    mPrinter->setCopyCount(mCopies);
+}
+
+int TRPDevice::paperNumber() const
+{
+    return paperNumberForPageSize(mPrinter->pageLayout().pageSize().id());
+}
+
+QString TRPDevice::deviceName() const
+{
+    return isPdfPrinter() ? QString::fromLatin1(PdfPrinterName) : mPrinters.at(mIndex).printerName;
+}
+
+QString TRPDevice::driverName() const
+{
+    return isPdfPrinter() ? QStringLiteral("PDF") : QStringLiteral("CUPS");
+}
+
+QString TRPDevice::portName() const
+{
+    return isPdfPrinter() && !mPdfFile.isEmpty() ? mPdfFile : mPrinters.at(mIndex).port;
+}
+
+QPaintDevice *TRPDevice::measureDevice()
+{
+    return mPrinter.get();
+}
+
+QPainter *TRPDevice::beginDocument(const QString &title)
+{
+    if (isPdfPrinter()) {
+        if (mPdfFile.isEmpty())
+            throw EReportPrinter(QString::fromLatin1(rpmsg::NoPdfFileName));
+        mPrinter->setOutputFileName(mPdfFile);
+    }
+    mPrinter->setDocName(title);
+    mPainter = std::make_unique<QPainter>();
+    if (!mPainter->begin(mPrinter.get())) {
+        mPainter.reset();
+        throw EReportPrinter(QStringLiteral("The print job could not be started on ") + mEntries.at(mIndex) + QLatin1Char('.'));
+    }
+    return mPainter.get();
+}
+
+QPainter *TRPDevice::newPage()
+{
+    if (!mPainter || !mPrinter->newPage())
+        throw EReportPrinter(QStringLiteral("The printer could not start a new page."));
+    return mPainter.get();
+}
+
+void TRPDevice::endDocument()
+{
+    if (mPainter) {
+        mPainter->end();
+        mPainter.reset();
+    }
+}
+
+void TRPDevice::abortDocument()
+{
+    if (!mPainter)
+        return;
+    if (!isPdfPrinter())
+        mPrinter->abort();
+    mPainter->end();
+    mPainter.reset();
+    // A cancelled PDF job leaves no file behind, as a cancelled printer job
+    // leaves no paper.
+    if (isPdfPrinter())
+        QFile::remove(mPdfFile);
+}
+
+} // namespace sw
