@@ -1,5 +1,8 @@
 #include "surface/LabelObjectClasses.h"
 
+#include "objects/TGCounterLabel.h"
+#include "objects/TGPLabel.h"
+#include "objects/TGSymbolLabel.h"
 #include "persistence/ClassRegistry.h"
 
 namespace sw {
@@ -10,6 +13,9 @@ void registerLabelObjectClasses()
     // TGLabelShapes, TGPLabel, TGSymbolLabel, TGMultiLineLabel, TSuperShape,
     // TGCounterLabel, TGPRichBaseLabel, TGSuperText. Each kind is added
     // here as it is built.
+    RegisterClass<TGPLabel>();
+    RegisterClass<TGSymbolLabel>();
+    RegisterClass<TGCounterLabel>();
 }
 
 } // namespace sw

@@ -1,0 +1,123 @@
+#include "objects/ui/LabelObjectDialogs.h"
+
+#include "objects/LabelDialogs.h"
+#include "objects/ObjectEditors.h"
+#include "objects/TGCounterLabel.h"
+#include "objects/TGPLabel.h"
+#include "objects/TGSymbolLabel.h"
+#include "objects/ui/TGFont3DEffects.h"
+#include "objects/ui/TGetCounter.h"
+#include "objects/ui/TGetLabelText.h"
+#include "objects/ui/TGetSymbol.h"
+#include "platform/TFont.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+
+namespace sw {
+
+namespace {
+// Property windows are centred over the main window.
+QWidget *owner()
+{
+    return QApplication::activeWindow();
+}
+
+bool chooseFont(TFont &font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), owner());
+    if (!ok)
+        return false;
+    font.setName(chosen.family());
+    if (chosen.pointSize() > 0)
+        font.setSize(chosen.pointSize());
+    TFontStyles style;
+    if (chosen.bold())
+        style |= fsBold;
+    if (chosen.italic())
+        style |= fsItalic;
+    if (chosen.underline())
+        style |= fsUnderline;
+    if (chosen.strikeOut())
+        style |= fsStrikeOut;
+    font.setStyle(style);
+    return true;
+}
+
+bool chooseColor(TColor &color)
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(color), owner());
+    if (!chosen.isValid())
+        return false;
+    color = fromQColor(chosen);
+    return true;
+}
+
+bool getLabelText(QString &text)
+{
+    TGetLabelText dialog(owner());
+    dialog.setText(text);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    text = dialog.text();
+    return true;
+}
+
+bool font3DEffects(TGBaseLabel &label)
+{
+    TGFont3DEffects dialog(label, owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool getCounter(CounterSettings &settings)
+{
+    TGetCounter dialog(owner());
+    dialog.setSettings(settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings = dialog.settings();
+    return true;
+}
+
+bool getSymbol(TFont &font, int &code)
+{
+    TGetSymbol dialog(owner());
+    dialog.setSelectedFont(font);
+    dialog.setGridFont(font.name(), font.style());
+    dialog.setSelectedIndex(code - TGetSymbol::FirstCode);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font.Assign(dialog.selectedFont());
+    // Ok with nothing selected keeps the character.
+    if (dialog.selectedIndex() >= 0)
+        code = dialog.selectedIndex() + TGetSymbol::FirstCode;
+    return true;
+}
+} // namespace
+
+void LabelObjectDialogs::install()
+{
+    LabelDialogs::chooseFont = chooseFont;
+    LabelDialogs::chooseColor = chooseColor;
+    LabelDialogs::getLabelText = getLabelText;
+    LabelDialogs::font3DEffects = font3DEffects;
+    LabelDialogs::getCounter = getCounter;
+    LabelDialogs::getSymbol = getSymbol;
+
+    ObjectEditors::setEditor("TGPLabel", [](TGGraphicControl *object) {
+        auto *label = qobject_cast<TGPLabel *>(object);
+        return label && label->EditTextRequest();
+    });
+    ObjectEditors::setEditor("TGCounterLabel", [](TGGraphicControl *object) {
+        auto *counter = qobject_cast<TGCounterLabel *>(object);
+        return counter && counter->EditCounter();
+    });
+    ObjectEditors::setEditor("TGSymbolLabel", [](TGGraphicControl *object) {
+        auto *symbol = qobject_cast<TGSymbolLabel *>(object);
+        return symbol && symbol->ChooseSymbol();
+    });
+}
+
+} // namespace sw

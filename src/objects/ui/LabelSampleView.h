@@ -1,0 +1,31 @@
+#pragma once
+// Shows a label object on its own, outside any panel: the live sample of
+// the property windows. The object is owned by the view and sized to fill
+// it.
+#include <QWidget>
+
+namespace sw {
+
+class TGGraphicControl;
+
+class LabelSampleView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Takes ownership of the object.
+    LabelSampleView(TGGraphicControl *object, QWidget *parent = nullptr);
+
+    TGGraphicControl *object() const { return mObject; }
+    // What the view shows, at the view's size.
+    QImage render();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    TGGraphicControl *mObject;
+};
+
+} // namespace sw
