@@ -1,0 +1,74 @@
+#include "printing/LabelFileJob.h"
+
+#include "layouts/LayoutWorkingCopy.h"
+#include "persistence/StreamErrors.h"
+#include "persistence/TGLabelObjectFiler.h"
+#include "printing/SheetComposer.h"
+#include "report/TBaseReport.h"
+#include "surface/TGStickwellPanel32.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace sw {
+
+LabelFileJob::LabelFileJob(const QString &fileName)
+    : mPanel(std::make_unique<TGStickwellPanel32>())
+    , mLayout(TLabelLayout::defaultLayout())
+{
+    if (!QFileInfo(fileName).isFile())
+        throw EFOpenError(QStringLiteral("Cannot open file %1").arg(fileName));
+    TLabelLayout read = TLabelLayout::defaultLayout();
+    TGLabelObjectFiler().ReadLabelFile(*mPanel, read, fileName);
+    mPanel->AttachAllObjects();
+    // The program prints from its single-precision working copy.
+    mLayout = LayoutWorkingCopy::fromLayout(read).toLayout();
+}
+
+LabelFileJob::~LabelFileJob() = default;
+
+bool LabelFileJob::parsePositions(const QString &text, PrintRequest &request, QString *error)
+{
+    const int count = request.positionCount();
+    if (text.trimmed().isEmpty()) {
+        request.selectAll(true);
+        return true;
+    }
+    request.selectAll(false);
+    static const QRegularExpression item(QStringLiteral("^\\s*(\\d+)\\s*(?:-\\s*(\\d+))?\\s*$"));
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QRegularExpressionMatch m = item.match(part);
+        if (!m.hasMatch()) {
+            *error = QStringLiteral("'%1' is not a position or a range of positions").arg(part.trimmed());
+            return false;
+        }
+        const int from = m.captured(1).toInt();
+        const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
+        if (from < 1 || to < from || to > count) {
+            *error = QStringLiteral("'%1' is outside the sheet's positions 1 to %2").arg(part.trimmed()).arg(count);
+            return false;
+        }
+        for (int p = from; p <= to; ++p)
+            request.positions[size_t(p - 1)] = true;
+    }
+    return true;
+}
+
+PrintRequest LabelFileJob::makeRequest() const
+{
+    PrintRequest request;
+    request.layout = mLayout;
+    request.sheets = 1;
+    request.tuning = PrinterFineTuning::current();
+    return request;
+}
+
+QString LabelFileJob::print(const PrintRequest &request, TBaseReport &report)
+{
+    SheetComposer composer(*mPanel, request);
+    composer.setUpReport(report);
+    report.Execute();
+    return composer.closingMessage(report.Aborted());
+}
+
+} // namespace sw

@@ -1,0 +1,89 @@
+#pragma once
+// Turns one design into sheets of labels: for every selected position of
+// every sheet it computes the label's top-left corner in inches (layout
+// plus fine tuning plus half-sheet offsets), lets every object of the
+// design panel draw itself there on the report, and advances the counters.
+//
+// It works on the panel it is given, which must be a copy of the design
+// (the print-preparation window's hidden panel, or the command-line
+// printer's): printing sets the panel's Printing flag and moves counters.
+// The window that shows progress, the command-line printer and the tests
+// all run it the same way:
+//
+//   SheetComposer composer(panel, request);
+//   composer.setUpReport(report);   // paper, orientation, events
+//   report.Execute();
+//   QString done = composer.closingMessage(report.Aborted());
+#include "printing/PrintRequest.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace sw {
+
+class TBaseReport;
+class TGBasePanel;
+
+struct LabelPlacement
+{
+    int sheet = 0;
+    int column = 0;
+    int row = 0;
+    double x = 0; // inches from the sheet's left edge
+    double y = 0; // inches from the sheet's top edge
+
+    bool operator==(const LabelPlacement &o) const
+    {
+        return sheet == o.sheet && column == o.column && row == o.row && x == o.x && y == o.y;
+    }
+};
+
+class SheetComposer
+{
+public:
+    // Marks the panel as printing (and as previewing for a preview run) and
+    // resets every object's sequence.
+    SheetComposer(TGBasePanel &panel, const PrintRequest &request);
+
+    const PrintRequest &request() const { return mRequest; }
+    int sheets() const { return mRequest.preview ? 1 : std::max(1, mRequest.sheets); }
+    // The layout's pitches and margins with the fine-tuning corrections.
+    double topMargin() const;
+    double leftMargin() const;
+    double horizPitch() const;
+    double vertPitch() const;
+
+    // Every label the run prints, in printing order.
+    std::vector<LabelPlacement> placements() const;
+
+    // Selects the paper and orientation from the paper code and installs
+    // the run's handlers (OnBeforePrint, OnPrint).
+    void setUpReport(TBaseReport &report);
+    // The status lines shown before the first label.
+    void BeforePrintLabels(TBaseReport &report);
+    // The page loop: draws every placement, one sheet per page.
+    void PrintLabels(TBaseReport &report);
+
+    // Ends a running loop at its next test (a preview's "Stop").
+    void requestStop() { mStop = true; }
+    bool stopRequested() const { return mStop; }
+
+    // The message shown when the run ends.
+    QString closingMessage(bool aborted) const;
+
+    // Lets pending window messages run after every label (so that "Cancel"
+    // and "Stop" arrive); QCoreApplication::processEvents by default.
+    std::function<void()> processEvents;
+
+private:
+    // Walks the positions in printing order; newSheet runs between sheets.
+    void forEachPosition(const std::function<void(const LabelPlacement &)> &label,
+                         const std::function<void()> &newSheet) const;
+
+    TGBasePanel &mPanel;
+    PrintRequest mRequest;
+    bool mStop = false;
+};
+
+} // namespace sw
