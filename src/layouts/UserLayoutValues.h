@@ -4,6 +4,8 @@
 // accepting a layout.
 #include "layouts/TLabelLayout.h"
 
+#include "platform/Exception.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,16 +15,10 @@ namespace sw {
 
 // A user-defined layout that breaks one of the editor's rules; message()
 // is the text shown to the user.
-class EValid : public std::exception
+class EValid : public Exception
 {
 public:
-    explicit EValid(const QString &message) : mMessage(message), mWhat(message.toUtf8()) {}
-    const QString &message() const noexcept { return mMessage; }
-    const char *what() const noexcept override { return mWhat.constData(); }
-
-private:
-    QString mMessage;
-    QByteArray mWhat;
+    using Exception::Exception;
 };
 
 namespace LayoutUnits {

@@ -12,6 +12,8 @@
 //       EFCreateError         "Cannot create file %s"
 //       EFOpenError           "Cannot open file %s"
 //     EComponentError         naming a component
+#include "platform/Exception.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,19 +21,10 @@
 
 namespace sw {
 
-class EPersistenceError : public std::exception
+class EPersistenceError : public Exception
 {
 public:
-    explicit EPersistenceError(const QString &message)
-        : mMessage(message), mWhat(message.toUtf8())
-    {
-    }
-    const QString &message() const noexcept { return mMessage; }
-    const char *what() const noexcept override { return mWhat.constData(); }
-
-private:
-    QString mMessage;
-    QByteArray mWhat;
+    using Exception::Exception;
 };
 
 class EStreamError : public EPersistenceError

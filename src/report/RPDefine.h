@@ -1,6 +1,8 @@
 #pragma once
 // The report engine's shared definitions: its enumerations, the device
 // rectangle, and EReportPrinter with the texts it is raised with.
+#include "platform/Exception.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,19 +35,10 @@ struct TDeviceRect
 };
 
 // Misuse of a report, and damaged recorded streams.
-class EReportPrinter : public std::exception
+class EReportPrinter : public Exception
 {
 public:
-    explicit EReportPrinter(const QString &message)
-        : mMessage(message), mWhat(message.toUtf8())
-    {
-    }
-    const QString &message() const noexcept { return mMessage; }
-    const char *what() const noexcept override { return mWhat.constData(); }
-
-private:
-    QString mMessage;
-    QByteArray mWhat;
+    using Exception::Exception;
 };
 
 // The texts the engine shows or raises.

@@ -1,5 +1,6 @@
 #include "objects/ui/LabelObjectDialogs.h"
 
+
 #include "objects/LabelDialogs.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGCounterLabel.h"
@@ -10,10 +11,9 @@
 #include "objects/ui/TGetLabelText.h"
 #include "objects/ui/TGetSymbol.h"
 #include "platform/TFont.h"
+#include "platform/ui/FontChooser.h"
 
 #include <QApplication>
-#include <QColorDialog>
-#include <QFontDialog>
 
 namespace sw {
 
@@ -24,35 +24,14 @@ QWidget *owner()
     return QApplication::activeWindow();
 }
 
-bool chooseFont(TFont &font)
+bool chooseFontHook(TFont &font)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), owner());
-    if (!ok)
-        return false;
-    font.setName(chosen.family());
-    if (chosen.pointSize() > 0)
-        font.setSize(chosen.pointSize());
-    TFontStyles style;
-    if (chosen.bold())
-        style |= fsBold;
-    if (chosen.italic())
-        style |= fsItalic;
-    if (chosen.underline())
-        style |= fsUnderline;
-    if (chosen.strikeOut())
-        style |= fsStrikeOut;
-    font.setStyle(style);
-    return true;
+    return chooseFont(owner(), font);
 }
 
-bool chooseColor(TColor &color)
+bool chooseColorHook(TColor &color)
 {
-    const QColor chosen = QColorDialog::getColor(toQColor(color), owner());
-    if (!chosen.isValid())
-        return false;
-    color = fromQColor(chosen);
-    return true;
+    return chooseColor(owner(), color);
 }
 
 bool getLabelText(QString &text)
@@ -99,8 +78,8 @@ bool getSymbol(TFont &font, int &code)
 
 void LabelObjectDialogs::install()
 {
-    LabelDialogs::chooseFont = chooseFont;
-    LabelDialogs::chooseColor = chooseColor;
+    LabelDialogs::chooseFont = chooseFontHook;
+    LabelDialogs::chooseColor = chooseColorHook;
     LabelDialogs::getLabelText = getLabelText;
     LabelDialogs::font3DEffects = font3DEffects;
     LabelDialogs::getCounter = getCounter;

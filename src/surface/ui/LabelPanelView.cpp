@@ -1,8 +1,8 @@
 #include "surface/ui/LabelPanelView.h"
 
+#include "platform/ui/FontChooser.h"
 #include "surface/TGBasePanel.h"
 
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,26 +21,7 @@ LabelPanelView::LabelPanelView(TGBasePanel *panel, QWidget *parent)
     connect(panel, &TGBasePanel::sizeChanged, this, &LabelPanelView::followSize);
     connect(panel, &QObject::destroyed, this, [this] { mPanel = nullptr; });
     panel->MapToScreen = [this](const QPoint &p) { return mapToGlobal(p); };
-    panel->FontRequest = [this](TFont &font) {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), this);
-        if (!ok)
-            return false;
-        font.setName(chosen.family());
-        if (chosen.pointSize() > 0)
-            font.setSize(chosen.pointSize());
-        TFontStyles style;
-        if (chosen.bold())
-            style |= fsBold;
-        if (chosen.italic())
-            style |= fsItalic;
-        if (chosen.underline())
-            style |= fsUnderline;
-        if (chosen.strikeOut())
-            style |= fsStrikeOut;
-        font.setStyle(style);
-        return true;
-    };
+    panel->FontRequest = [this](TFont &font) { return chooseFont(this, font); };
     followSize();
 }
 
