@@ -102,8 +102,13 @@ void TGLabelObjectFiler::ReadLabelFile(TGPanelHost &panel, TLabelLayout &layout,
     if (!QFile::exists(fileName))
         return;
     std::unique_ptr<QFile> file = openFileStream(fileName);
-    readObjectList(*file, panel);
-    TReader reader(file.get());
+    readLabel(*file, panel, layout);
+}
+
+void TGLabelObjectFiler::readLabel(QIODevice &device, TGPanelHost &panel, TLabelLayout &layout)
+{
+    readObjectList(device, panel);
+    TReader reader(&device);
     reader.ReadListBegin();
     readLayoutRecord(reader, layout);
     reader.ReadListEnd();

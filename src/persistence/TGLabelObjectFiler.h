@@ -48,6 +48,8 @@ public:
     static void writeObjectList(QIODevice &device, const QList<TGGraphicControl *> &objects);
     // Returns the objects read, in reading order.
     QList<TGGraphicControl *> readObjectList(QIODevice &device, TGPanelHost &panel);
+    // A whole label file (objects, then the layout) from any open device.
+    void readLabel(QIODevice &device, TGPanelHost &panel, TLabelLayout &layout);
 
     bool Pasting = false;
 };

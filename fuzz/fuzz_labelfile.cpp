@@ -1,0 +1,34 @@
+// libFuzzer target: any bytes as a label file. Reading must end in the
+// label file's errors or in a design, never in a crash, a hang or a leak.
+#include "persistence/StreamErrors.h"
+#include "persistence/TGLabelObjectFiler.h"
+#include "surface/TGStickwellPanel32.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+using namespace sw;
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static TGStickwellPanel32 panel;
+    QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TLabelLayout layout;
+    try {
+        TGLabelObjectFiler().readLabel(buffer, panel, layout);
+        // What was read must paint and print like any design.
+        panel.render();
+    } catch (const Exception &) {
+    }
+    panel.ClearObjects();
+    return 0;
+}
