@@ -1,6 +1,9 @@
 #include "surface/LabelObjectClasses.h"
 
 #include "objects/TGCounterLabel.h"
+#include "objects/TGLabelShapes.h"
+#include "objects/TGLineShape.h"
+#include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "persistence/ClassRegistry.h"
@@ -13,8 +16,11 @@ void registerLabelObjectClasses()
     // TGLabelShapes, TGPLabel, TGSymbolLabel, TGMultiLineLabel, TSuperShape,
     // TGCounterLabel, TGPRichBaseLabel, TGSuperText. Each kind is added
     // here as it is built.
+    RegisterClass<TGLineShape>();
+    RegisterClass<TGLabelShapes>();
     RegisterClass<TGPLabel>();
     RegisterClass<TGSymbolLabel>();
+    RegisterClass<TGMultiLineLabel>();
     RegisterClass<TGCounterLabel>();
 }
 

@@ -1,0 +1,72 @@
+#pragma once
+// Helpers for the label object tests: stream round trips, painting an
+// object alone, looking at ink, and a screen resolution for one test.
+#include "objects/TGGraphicControl.h"
+#include "persistence/TReader.h"
+#include "persistence/TWriter.h"
+#include "platform/Canvas.h"
+#include "platform/ScreenInfo.h"
+
+#include <QBuffer>
+#include <QImage>
+
+namespace sw::test {
+
+inline QByteArray write(QObject *object)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    TWriter writer(&buffer);
+    writer.WriteRootComponent(object);
+    writer.FlushBuffer();
+    return buffer.data();
+}
+
+template <class T>
+T *readBack(QObject *parent, const QByteArray &data)
+{
+    QBuffer buffer;
+    buffer.setData(data + QByteArray(1, '\0')); // the end of the component list
+    buffer.open(QIODevice::ReadOnly);
+    TReader reader(&buffer);
+    T *result = nullptr;
+    reader.ReadComponents(nullptr, parent, [&](QObject *c) { result = qobject_cast<T *>(c); });
+    return result;
+}
+
+// The object painted alone on a white image of its own size.
+inline QImage paint(TGGraphicControl &object, bool placeholders = true)
+{
+    QImage image(object.Width(), object.Height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(&image);
+    PaintContext context;
+    context.showPlaceholders = placeholders;
+    object.Paint(canvas, context);
+    return image;
+}
+
+inline bool ink(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) != qRgb(255, 255, 255);
+}
+
+// The bounding box of the non-white pixels in the area (null: none).
+inline QRect inkBounds(const QImage &image, const QRect &area)
+{
+    QRect box;
+    const QRect a = area.intersected(image.rect());
+    for (int y = a.top(); y <= a.bottom(); ++y)
+        for (int x = a.left(); x <= a.right(); ++x)
+            if (ink(image, x, y))
+                box = box.united(QRect(x, y, 1, 1));
+    return box;
+}
+
+struct ScreenResolution
+{
+    explicit ScreenResolution(int ppi) { ScreenInfo::overridePixelsPerInch(ppi); }
+    ~ScreenResolution() { ScreenInfo::overridePixelsPerInch(0); }
+};
+
+} // namespace sw::test
