@@ -14,7 +14,7 @@ PrinterFineTuning &PrinterFineTuning::current()
     return values;
 }
 
-PrinterFineTuning PrinterFineTuning::load(IniFile &ini)
+PrinterFineTuning PrinterFineTuning::load(const IniFile &ini)
 {
     PrinterFineTuning t;
     t.TopMarginNudge = ini.readInteger(kSection, QStringLiteral("TopMarginNudge"), 0);
@@ -24,12 +24,13 @@ PrinterFineTuning PrinterFineTuning::load(IniFile &ini)
     return t;
 }
 
-void PrinterFineTuning::save(IniFile &ini) const
+bool PrinterFineTuning::save(IniFile &ini) const
 {
-    ini.writeInteger(kSection, QStringLiteral("TopMarginNudge"), TopMarginNudge);
-    ini.writeInteger(kSection, QStringLiteral("LeftMarginNudge"), LeftMarginNudge);
-    ini.writeInteger(kSection, QStringLiteral("VerticalSpacing"), VerticalSpacing);
-    ini.writeInteger(kSection, QStringLiteral("HorizontalSpacing"), HorizontalSpacing);
+    bool ok = ini.writeInteger(kSection, QStringLiteral("TopMarginNudge"), TopMarginNudge);
+    ok &= ini.writeInteger(kSection, QStringLiteral("LeftMarginNudge"), LeftMarginNudge);
+    ok &= ini.writeInteger(kSection, QStringLiteral("VerticalSpacing"), VerticalSpacing);
+    ok &= ini.writeInteger(kSection, QStringLiteral("HorizontalSpacing"), HorizontalSpacing);
+    return ok;
 }
 
 } // namespace sw

@@ -27,9 +27,10 @@ struct PrinterFineTuning
     static PrinterFineTuning &current();
 
     // Reads the four keys (missing ones are 0; values are not clamped).
-    static PrinterFineTuning load(IniFile &ini);
-    // Writes the four keys as integers.
-    void save(IniFile &ini) const;
+    static PrinterFineTuning load(const IniFile &ini);
+    // Writes the four keys as integers; false when the file could not be
+    // written (every key is still tried).
+    bool save(IniFile &ini) const;
 };
 
 } // namespace sw

@@ -5,7 +5,6 @@
 namespace sw {
 
 namespace {
-const QString PrinterSection = QStringLiteral("Printer");
 const QString UserSection = QStringLiteral("User");
 const QString FontSection = QStringLiteral("Default Font");
 const QString MiscSection = QStringLiteral("Misc");
@@ -14,10 +13,7 @@ const QString MiscSection = QStringLiteral("Misc");
 Preferences Preferences::read(const IniFile &ini)
 {
     Preferences p;
-    p.TopMarginNudge = ini.readInteger(PrinterSection, QStringLiteral("TopMarginNudge"), p.TopMarginNudge);
-    p.LeftMarginNudge = ini.readInteger(PrinterSection, QStringLiteral("LeftMarginNudge"), p.LeftMarginNudge);
-    p.VerticalSpacing = ini.readInteger(PrinterSection, QStringLiteral("VerticalSpacing"), p.VerticalSpacing);
-    p.HorizontalSpacing = ini.readInteger(PrinterSection, QStringLiteral("HorizontalSpacing"), p.HorizontalSpacing);
+    p.printer = PrinterFineTuning::load(ini);
     p.UseMM = ini.readBool(UserSection, QStringLiteral("UseMM"), p.UseMM);
     p.FontName = ini.readString(FontSection, QStringLiteral("Name"), p.FontName);
     p.FontSize = ini.readInteger(FontSection, QStringLiteral("Size"), p.FontSize);
@@ -32,10 +28,7 @@ bool Preferences::write(IniFile &ini) const
 {
     // Every write is attempted, so one unwritable value does not hide the rest.
     bool ok = true;
-    ok &= ini.writeInteger(PrinterSection, QStringLiteral("TopMarginNudge"), TopMarginNudge);
-    ok &= ini.writeInteger(PrinterSection, QStringLiteral("LeftMarginNudge"), LeftMarginNudge);
-    ok &= ini.writeInteger(PrinterSection, QStringLiteral("VerticalSpacing"), VerticalSpacing);
-    ok &= ini.writeInteger(PrinterSection, QStringLiteral("HorizontalSpacing"), HorizontalSpacing);
+    ok &= printer.save(ini);
     ok &= ini.writeBool(UserSection, QStringLiteral("UseMM"), UseMM);
     ok &= ini.writeString(FontSection, QStringLiteral("Name"), FontName);
     ok &= ini.writeInteger(FontSection, QStringLiteral("Size"), FontSize);

@@ -3,6 +3,8 @@
 // from the recent files and the window placement: the printer fine-tuning
 // corrections, the layout editor's unit, the default font and the tool-tip
 // switch.
+#include "printing/PrinterFineTuning.h"
+
 #include <QString>
 
 namespace sw {
@@ -12,10 +14,7 @@ class IniFile;
 struct Preferences
 {
     // Printer fine tuning, each in 1/32 inch ("Printer" section).
-    int TopMarginNudge = 0;
-    int LeftMarginNudge = 0;
-    int VerticalSpacing = 0;
-    int HorizontalSpacing = 0;
+    PrinterFineTuning printer;
     // The layout editor shows millimetres ("User" section).
     bool UseMM = false;
     // The default font for new text objects ("Default Font" section).

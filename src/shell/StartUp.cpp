@@ -1,5 +1,10 @@
 #include "shell/StartUp.h"
 
+#include "help/ui/THelpWindow.h"
+#include "objects/ui/DialogButtons.h"
+#include "objects/ui/LabelObjectDialogs.h"
+#include "objects/ui/TMultiLineTextEditor.h"
+#include "objects/ui/WidgetMenuPresenter.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenCursor.h"
@@ -12,6 +17,16 @@
 #include <QIcon>
 
 namespace sw {
+
+void installWindowServices()
+{
+    // The core reaches its windows through these hooks: popup menus, the
+    // label objects' editors and dialogs, and help from their Help buttons.
+    WidgetMenuPresenter::install();
+    LabelObjectDialogs::install();
+    TMultiLineTextEditor::install();
+    DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };
+}
 
 bool renameOldConfigFile()
 {
@@ -30,12 +45,14 @@ int runStickwell(int argc, char **argv)
         return 0;
 
     ScreenCursor::set(ScreenCursor::Hourglass);
-    QApplication::setApplicationName(QStringLiteral("Stickwell"));
-    QApplication::setApplicationDisplayName(MessageService::applicationTitle());
+    // The application's title is its name. No display name is set: the
+    // window system would append it to every caption ("Stickwell - X.SK").
+    QApplication::setApplicationName(MessageService::applicationTitle());
     QApplication::setQuitOnLastWindowClosed(true);
 
     WidgetMessageService messages;
     ScopedMessageHandler installed(&messages);
+    installWindowServices();
 
     // A failure while the window is built ends the program with a message;
     // once the event loop runs, failures are shown and the program goes on.

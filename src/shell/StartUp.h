@@ -9,6 +9,10 @@ namespace sw {
 // no such file or the new name is taken.
 bool renameOldConfigFile();
 
+// Installs the window layer's services the core calls through hooks:
+// popup menus, the label objects' editing windows and dialogs, and help.
+void installWindowServices();
+
 // Runs the program until its main window closes; the process's exit code.
 // A second start hands over to the running instance and returns 0 at once.
 int runStickwell(int argc, char **argv);

@@ -9,12 +9,16 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TPicture.h"
+#include "shell/CommonDialogs.h"
+#include "shell/LayoutChooser.h"
+#include "shell/MainScreenRules.h"
 #include "shell/PrinterCheck.h"
 #include "shell/RecentFiles.h"
 #include "shell/ToolTipSwitch.h"
 #include "shell/WindowPlacement.h"
 #include "surface/ui/LabelPanelView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,7 +57,22 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
     mLabelPanel->SetPanelState(TGStickwellPanel32::psPointing);
     mLabelPanel->DroppedObjectEvent = [this](const QRect &) { LabelPanelDroppedObjectEvent(); };
 
+    mDefaultDialogs = std::make_unique<QtCommonDialogs>();
+    mDialogs = mDefaultDialogs.get();
+    mDefaultChooser = std::make_unique<DialogLayoutChooser>([this](QWidget *dialog) {
+        // Centred at the size it will be shown at.
+        if (!dialog->testAttribute(Qt::WA_Resized))
+            dialog->adjustSize();
+        CenterForm(dialog);
+    });
+    mChooser = mDefaultChooser.get();
+
     buildWindow();
+    installKeyPreview();
+    // The mouse-help pointer explains a control by its hint.
+    for (QAbstractButton *b : findChildren<QAbstractButton *>())
+        if (b->whatsThis().isEmpty())
+            b->setWhatsThis(b->toolTip());
     FormCreate();
 }
 
@@ -67,6 +86,26 @@ TSKMainScreen::~TSKMainScreen()
 QString TSKMainScreen::configFileName()
 {
     return ProgramFolder::filePath(QStringLiteral("SK.INI"));
+}
+
+void TSKMainScreen::setCommonDialogs(CommonDialogs *dialogs)
+{
+    mDialogs = dialogs ? dialogs : mDefaultDialogs.get();
+}
+
+CommonDialogs &TSKMainScreen::commonDialogs() const
+{
+    return *mDialogs;
+}
+
+void TSKMainScreen::setLayoutChooser(LayoutChooser *chooser)
+{
+    mChooser = chooser ? chooser : mDefaultChooser.get();
+}
+
+LayoutChooser &TSKMainScreen::layoutChooser() const
+{
+    return *mChooser;
 }
 
 void TSKMainScreen::FormCreate()
@@ -99,6 +138,7 @@ void TSKMainScreen::LoadPreferences()
 {
     IniFile ini(configFileName());
     mPreferences = Preferences::read(ini);
+    PrinterFineTuning::current() = mPreferences.printer;
     TFont &font = mLabelPanel->Font();
     font.setName(mPreferences.FontName);
     font.setSize(mPreferences.FontSize);
@@ -119,6 +159,7 @@ void TSKMainScreen::SavePreferences()
     mPreferences.FontItalic = font.style().testFlag(fsItalic);
     mPreferences.FontUnderline = font.style().testFlag(fsUnderline);
     mPreferences.ShowHints = mnushowHints->isChecked();
+    mPreferences.printer = PrinterFineTuning::current();
     IniFile ini(configFileName());
     mPreferences.write(ini);
 }
@@ -252,15 +293,6 @@ void TSKMainScreen::bringToFront()
     activateWindow();
 }
 
-bool TSKMainScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == Panel1 || watched == Panel2)
-        && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-        && ScreenCursor::current() != ScreenCursor::Default)
-        ScreenCursor::set(ScreenCursor::Default);
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void TSKMainScreen::applyHints()
 {
     ToolTipSwitch::setEnabled(mnushowHints->isChecked());
@@ -305,20 +337,14 @@ void TSKMainScreen::DoDrawArt()
 {
     TPicture picture;
     if (ShowArt->isChecked() && !mLayout.ArtName.isEmpty()) {
-        QImage art = loadArt(mLayout.ArtName);
-        if (!art.isNull()) {
-            // The stock's art shows as a silver shadow: white stays white,
-            // every other pixel becomes silver.
-            art = art.convertToFormat(QImage::Format_RGB32);
-            const QRgb white = qRgb(255, 255, 255);
-            const QRgb silver = qRgb(0xC0, 0xC0, 0xC0);
-            for (int y = 0; y < art.height(); ++y) {
-                auto *line = reinterpret_cast<QRgb *>(art.scanLine(y));
-                for (int x = 0; x < art.width(); ++x)
-                    line[x] = (line[x] & 0xFFFFFF) == (white & 0xFFFFFF) ? white : silver;
-            }
+        // The label's size at zoom 1.0: the part of the art that is shown
+        // as a silver shadow of the stock's printing.
+        const float zoom = mLabelPanel->ScaleFactor();
+        const QSize label(static_cast<int>(mLabelPanel->Width() / static_cast<double>(zoom)),
+                          static_cast<int>(mLabelPanel->Height() / static_cast<double>(zoom)));
+        const QImage art = twoToneArt(loadArt(mLayout.ArtName), label);
+        if (!art.isNull())
             picture.setImage(art);
-        }
     }
     mLabelPanel->setPicture(picture);
     mLabelPanel->invalidate();
@@ -345,30 +371,6 @@ void TSKMainScreen::SetLabelSizeFromInches()
 void TSKMainScreen::LoadDefaultTemplateValues()
 {
     mLayout = LayoutWorkingCopy::fromLayout(TLabelLayout::defaultLayout());
-}
-
-bool TSKMainScreen::CheckSaveNeeded()
-{
-    if (!mChangesMade)
-        return true;
-    if (!MessageService::question(QStringLiteral("Save"), QStringLiteral("Save changes?")))
-        return true;
-    const bool saved = mFileName.isEmpty() ? false : SaveLabelFile(mFileName);
-    if (saved)
-        mChangesMade = false;
-    return saved;
-}
-
-bool TSKMainScreen::OpenLabelFile(const QString &fileName)
-{
-    Q_UNUSED(fileName)
-    return false;
-}
-
-bool TSKMainScreen::SaveLabelFile(const QString &fileName)
-{
-    Q_UNUSED(fileName)
-    return false;
 }
 
 // --- drawing tools and panel events ------------------------------------------------------

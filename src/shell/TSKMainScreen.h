@@ -11,6 +11,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 class QAction;
 class QButtonGroup;
 class QFrame;
@@ -22,7 +25,9 @@ class QToolButton;
 
 namespace sw {
 
+class CommonDialogs;
 class IniFile;
+class LayoutChooser;
 class LabelPanelView;
 class MRUList;
 class SpinButton;
@@ -53,6 +58,15 @@ public:
     QString helpFile() const { return mHelpFile; }
     // The configuration file "SK.INI" in the program's folder.
     static QString configFileName();
+
+    // --- dialogs ---------------------------------------------------------------
+    // The open, save and font dialogs; not owned, nullptr returns to Qt's.
+    void setCommonDialogs(CommonDialogs *dialogs);
+    CommonDialogs &commonDialogs() const;
+    // The template chooser and the layout editor; not owned, nullptr
+    // returns to the real dialogs.
+    void setLayoutChooser(LayoutChooser *chooser);
+    LayoutChooser &layoutChooser() const;
 
     // --- configuration file ----------------------------------------------------
     // Reads the printer, "UseMM", default-font and hint settings; the font
@@ -95,14 +109,47 @@ public:
     void SetLabelSizeFromInches();
     void LoadDefaultTemplateValues();
     // Before a command that drops the design: when there are changes and the
-    // user wants them saved, saves. False when the user asked to save and
-    // the design could not be saved, so the caller must keep the design.
+    // user answers Yes to "Save changes?", saves (through Save As when the
+    // design has no file yet). False when the user asked to save and the
+    // design was not saved (save dialog cancelled, or the save failed and
+    // was reported), so the caller must keep the design.
     bool CheckSaveNeeded();
-    // Reads a label file onto the panel. Not available yet: returns false
-    // and leaves the design as it is.
+    // Reads a label file: the objects onto the panel, the layout into the
+    // working copy, the file becomes current and first of the recent files.
+    // The file is read completely aside first: a file that cannot be read
+    // is reported ("Unable to open ...") and leaves the design, its layout,
+    // its file name and its changed flag as they were. True when opened.
+    // Runs with Busy set, so that opening never counts as a change; a call
+    // made while another open is running does nothing and returns false.
     bool OpenLabelFile(const QString &fileName);
-    // Writes the design to a label file. Not available yet: returns false.
-    bool SaveLabelFile(const QString &fileName);
+    // Writes the design at zoom 1.0 (objects outside the label removed) and
+    // the working copy's layout to a label file; the zoom is restored
+    // afterwards, also on failure. Throws the file's errors
+    // (EPersistenceError); the old file is then left as it was.
+    void SaveLabelFile(const QString &fileName);
+    // The template chooser for a new design (`isNew`) or for the current
+    // one; on OK the chosen layout becomes current and the panel follows.
+    // False on Cancel, nothing changed.
+    bool GetLayoutFromTemplate(bool isNew);
+    // The user-defined layout editor; on OK a "USER DEFINED" layout becomes
+    // current. The editor's unit is kept in the preferences either way.
+    bool GetUserDefinedLayout();
+
+    // --- printing ----------------------------------------------------------------
+    // The printing windows. They are not part of this version of the
+    // program: each says so in an information box.
+    void PrintOrPreview();
+    void PrinterFineTuning();
+    void PrinterSetup();
+
+    // --- keys --------------------------------------------------------------------
+    // The window sees every key before its controls. Key-down: Page Up,
+    // Page Down, Home and End scroll the panel's scroll box (true: the key
+    // is used up); every other key goes to the panel's key handling unless
+    // the panel's own window has the focus and handles it itself.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift, bool panelHasFocus = false);
+    // Key-up: the numeric keypad's + zooms in, its - zooms out.
+    bool FormKeyUp(int key, Qt::KeyboardModifiers shift);
 
 public Q_SLOTS:
     // Drawing tools.
@@ -176,6 +223,15 @@ private:
     QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption);
     void FormCreate();
     void setTool(TGStickwellPanel32::TLPanelState state);
+    enum class LayoutCommand { NewFromTemplate, NewUserDefined, ChangeFromTemplate, ChangeUserDefined };
+    void runLayoutCommand(LayoutCommand command);
+    void zoom(bool in);
+    // Shows a save failure the way the application shows any failure;
+    // true when `work` finished.
+    bool runFileCommand(const std::function<void()> &work);
+    void saveRecentFiles();
+    bool printerReadyOrSay();
+    void installKeyPreview();
     void updateScrollRange();
     QSize screenSize() const;
     void applyHints();
@@ -244,6 +300,12 @@ private:
     QString mPanelShapeCode; // shape code last applied to the panel
     QString mFileName;
     QString mHelpFile;
+    std::unique_ptr<CommonDialogs> mDefaultDialogs;
+    CommonDialogs *mDialogs = nullptr;
+    std::unique_ptr<LayoutChooser> mDefaultChooser;
+    LayoutChooser *mChooser = nullptr;
+    bool mOpening = false;
+    bool mZooming = false;
     int mPixelsPerInch = 96;
     bool mChangesMade = false;
     bool mBusy = true;

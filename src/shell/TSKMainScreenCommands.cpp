@@ -1,35 +1,348 @@
-// Commands of the main window whose work is done by the label-file, layout,
-// zoom, font, printing and help features. Each is connected to its control
-// and menu item; until its feature is in place it does nothing.
+// The main window's commands other than the label-file ones: zoom, keys,
+// layout changes, default font, printing, help and about.
 #include "shell/TSKMainScreen.h"
+
+#include "help/ui/HelpTopics.h"
+#include "help/ui/THelpWindow.h"
+#include "platform/MessageService.h"
+#include "platform/ScreenCursor.h"
+#include "printing/ui/PrintCommands.h"
+#include "shell/CommonDialogs.h"
+#include "shell/LayoutChooser.h"
+#include "shell/MainScreenRules.h"
+#include "shell/TSplashform.h"
+#include "surface/ui/LabelPanelView.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QWhatsThis>
 
 namespace sw {
 
-void TSKMainScreen::ZoomSpinnerUpClick() {}
-void TSKMainScreen::ZoomSpinnerDownClick() {}
+// --- zoom --------------------------------------------------------------------------
 
-void TSKMainScreen::mnuNewFromTemplateClick() {}
-void TSKMainScreen::mnuNewUserDefinedLayoutClick() {}
-void TSKMainScreen::Open1Click() {}
-void TSKMainScreen::Delete1Click() {}
-void TSKMainScreen::mnuSaveClick() {}
-void TSKMainScreen::mnuSaveAsClick() {}
-void TSKMainScreen::SaveButtonClick() {}
-void TSKMainScreen::CancelButtonClick() {}
+void TSKMainScreen::zoom(bool in)
+{
+    // The panel lets pending messages run while it zooms; a click arriving
+    // then is dropped rather than zooming a panel half-way through.
+    if (mZooming)
+        return;
+    QScopedValueRollback<bool> zooming(mZooming, true);
+    QScopedValueRollback<bool> busy(mBusy, true);
+    mLabelPanel->clearSelection();
+    const float factor = mLabelPanel->ScaleFactor();
+    const float next = in ? zoomedIn(factor) : zoomedOut(factor);
+    if (next != factor)
+        mLabelPanel->SetZoom(next);
+    ZoomCaption->setText(zoomCaption(mLabelPanel->ScaleFactor()));
+    QCoreApplication::processEvents();
+}
 
-void TSKMainScreen::mnuPrintClick() {}
-void TSKMainScreen::PrintNowClick() {}
-void TSKMainScreen::PrinterFineTuning1Click() {}
-void TSKMainScreen::mnuPrintSetupClick() {}
+void TSKMainScreen::ZoomSpinnerUpClick()
+{
+    zoom(true);
+}
 
-void TSKMainScreen::mnuDefaultFontClick() {}
-void TSKMainScreen::mnuChangeFromTemplateClick() {}
-void TSKMainScreen::mnuChangeUserDefinedLayoutClick() {}
+void TSKMainScreen::ZoomSpinnerDownClick()
+{
+    zoom(false);
+}
 
-void TSKMainScreen::Contents1Click() {}
-void TSKMainScreen::About1Click() {}
-void TSKMainScreen::HelpbuttonClick() {}
-void TSKMainScreen::MouseHelpButtonClick() {}
-void TSKMainScreen::WhatsthisClick() {}
+// --- keys ---------------------------------------------------------------------------
+
+bool TSKMainScreen::FormKeyDown(int key, Qt::KeyboardModifiers shift, bool panelHasFocus)
+{
+    QScrollBar *bar = ScrollBox1->verticalScrollBar();
+    switch (key) {
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_PageDown:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Home:
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    default:
+        break;
+    }
+    // The panel's window hands its keys to the panel itself.
+    if (!panelHasFocus)
+        mLabelPanel->KeyDown(key, shift);
+    return false;
+}
+
+bool TSKMainScreen::FormKeyUp(int key, Qt::KeyboardModifiers shift)
+{
+    if (!shift.testFlag(Qt::KeypadModifier))
+        return false;
+    if (key == Qt::Key_Plus) {
+        ZoomSpinnerUpClick();
+        return true;
+    }
+    if (key == Qt::Key_Minus) {
+        ZoomSpinnerDownClick();
+        return true;
+    }
+    return false;
+}
+
+void TSKMainScreen::installKeyPreview()
+{
+    // Keys reach the focused control first; filtering every control of the
+    // window lets the window see them before the control does.
+    installEventFilter(this);
+    for (QWidget *w : findChildren<QWidget *>())
+        if (!w->isWindow())
+            w->installEventFilter(this);
+}
+
+bool TSKMainScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        QWidget *focus = QApplication::focusWidget();
+        const bool focusHere = focus && focus->window() == this;
+        // A key the focused control ignores travels on to its parents; it
+        // is seen once, where it started.
+        const bool start = widget && widget->window() == this && (focusHere ? widget == focus : widget == this);
+        if (start) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (type == QEvent::KeyPress)
+                return FormKeyDown(key->key(), key->modifiers(), widget == mLabelPanelView);
+            if (!key->isAutoRepeat())
+                FormKeyUp(key->key(), key->modifiers());
+            return false;
+        }
+    }
+    if ((watched == Panel1 || watched == Panel2) && (type == QEvent::MouseMove || type == QEvent::Enter)
+        && ScreenCursor::current() != ScreenCursor::Default)
+        ScreenCursor::set(ScreenCursor::Default);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- layouts ------------------------------------------------------------------------
+
+bool TSKMainScreen::GetLayoutFromTemplate(bool isNew)
+{
+    const std::optional<TLabelLayout> chosen = mChooser->chooseTemplate(this, mLayout.toLayout(), isNew);
+    if (!chosen)
+        return false;
+    mLayout = LayoutWorkingCopy::fromLayout(*chosen);
+    SetLabelSizeFromInches();
+    ShowArt->setEnabled(!mLayout.ArtName.isEmpty());
+    ShowArt->setChecked(ShowArt->isEnabled());
+    DoDrawArt();
+    if (!isNew)
+        SetChangesMade(true);
+    return true;
+}
+
+bool TSKMainScreen::GetUserDefinedLayout()
+{
+    // The editor's unit is kept in the configuration file.
+    LoadPreferences();
+    bool useMM = mPreferences.UseMM;
+    const std::optional<TLabelLayout> edited = mChooser->editUserDefined(this, mLayout.toLayout(), useMM);
+    if (edited) {
+        mLayout.LabelHeight = static_cast<float>(edited->LabelHeight);
+        mLayout.LabelWidth = static_cast<float>(edited->LabelWidth);
+        mLayout.NumAcross = edited->NumAcross;
+        mLayout.NumDown = edited->NumDown;
+        mLayout.TopMargin = static_cast<float>(edited->TopMargin);
+        mLayout.LeftMargin = static_cast<float>(edited->LeftMargin);
+        mLayout.HorizPitch = static_cast<float>(edited->HorizPitch);
+        mLayout.VertPitch = static_cast<float>(edited->VertPitch);
+        mLayout.PageWidth = static_cast<float>(edited->PageWidth);
+        mLayout.PageHeight = static_cast<float>(edited->PageHeight);
+        mLayout.PaperCode = edited->PaperCode;
+        mLayout.ShapeCode = edited->ShapeCode;
+        mLayout.LayoutName = QLatin1String(TLabelLayout::UserDefinedName);
+        mLayout.PrinterType.clear();
+        mLayout.ProductCategory.clear();
+        mLayout.ArtName.clear();
+        mLayout.RightHalfOffset = 0.0;
+        mLayout.LowerHalfOffset = 0.0;
+        SetLabelSizeFromInches();
+        ShowArt->setChecked(false);
+        ShowArt->setEnabled(false);
+        DoDrawArt();
+        SetChangesMade(true);
+    }
+    mPreferences.UseMM = useMM;
+    SavePreferences();
+    return edited.has_value();
+}
+
+void TSKMainScreen::runLayoutCommand(LayoutCommand command)
+{
+    const bool artWasDown = ShowArt->isChecked();
+    const bool isNew = command == LayoutCommand::NewFromTemplate || command == LayoutCommand::NewUserDefined;
+    switch (command) {
+    case LayoutCommand::NewFromTemplate:
+        if (!GetLayoutFromTemplate(true))
+            return;
+        mFileName.clear();
+        mLabelPanel->ClearObjects();
+        break;
+    case LayoutCommand::NewUserDefined:
+        if (!GetUserDefinedLayout())
+            return;
+        mLabelPanel->ClearObjects();
+        mFileName.clear();
+        break;
+    case LayoutCommand::ChangeFromTemplate:
+        if (!GetLayoutFromTemplate(false))
+            return;
+        mLabelPanel->KeepObjectsInside();
+        break;
+    case LayoutCommand::ChangeUserDefined:
+        if (!GetUserDefinedLayout())
+            return;
+        mLabelPanel->KeepObjectsInside();
+        break;
+    }
+    SetArtButton();
+    if (artWasDown && ShowArt->isEnabled()) {
+        ShowArt->setChecked(true);
+        ShowArtClick();
+    }
+    SetTemplateCaption();
+    if (isNew)
+        SetChangesMade(true);
+    SetButtons();
+}
+
+void TSKMainScreen::mnuNewFromTemplateClick()
+{
+    runLayoutCommand(LayoutCommand::NewFromTemplate);
+}
+
+void TSKMainScreen::mnuNewUserDefinedLayoutClick()
+{
+    runLayoutCommand(LayoutCommand::NewUserDefined);
+}
+
+void TSKMainScreen::mnuChangeFromTemplateClick()
+{
+    runLayoutCommand(LayoutCommand::ChangeFromTemplate);
+}
+
+void TSKMainScreen::mnuChangeUserDefinedLayoutClick()
+{
+    runLayoutCommand(LayoutCommand::ChangeUserDefined);
+}
+
+// --- default font -----------------------------------------------------------------------
+
+void TSKMainScreen::mnuDefaultFontClick()
+{
+    TFont font;
+    font.Assign(mLabelPanel->Font());
+    if (mDialogs->getFont(this, font))
+        mLabelPanel->Font().Assign(font);
+    SetDefaultFontCaption();
+    SavePreferences();
+}
+
+// --- printing -------------------------------------------------------------------------------
+
+bool TSKMainScreen::printerReadyOrSay()
+{
+    if (mPrinterReady)
+        return true;
+    MessageService::information(
+        QStringLiteral("No printers and/or no default printer found.\rPrint related action cannot continue."));
+    return false;
+}
+
+void TSKMainScreen::PrintOrPreview()
+{
+    PrintCommands::printOrPreview(this, *mLabelPanel, mLayout);
+}
+
+void TSKMainScreen::PrinterFineTuning()
+{
+    if (PrintCommands::fineTuning(this))
+        SavePreferences();
+}
+
+void TSKMainScreen::PrinterSetup()
+{
+    PrintCommands::printerSetup(this);
+}
+
+void TSKMainScreen::mnuPrintClick()
+{
+    if (printerReadyOrSay())
+        PrintOrPreview();
+}
+
+void TSKMainScreen::PrintNowClick()
+{
+    mnuPrintClick();
+}
+
+void TSKMainScreen::PrinterFineTuning1Click()
+{
+    if (printerReadyOrSay())
+        PrinterFineTuning();
+}
+
+void TSKMainScreen::mnuPrintSetupClick()
+{
+    if (printerReadyOrSay())
+        PrinterSetup();
+}
+
+// --- help ---------------------------------------------------------------------------------------
+
+void TSKMainScreen::HelpbuttonClick()
+{
+    THelpWindow::showContext(HelpContext::MainWindow, this);
+}
+
+void TSKMainScreen::Contents1Click()
+{
+    THelpWindow::showContents(this);
+}
+
+void TSKMainScreen::About1Click()
+{
+    TSplashform about(this);
+    about.adjustSize();
+    CenterForm(&about);
+    about.exec();
+}
+
+void TSKMainScreen::MouseHelpButtonClick()
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void TSKMainScreen::WhatsthisClick()
+{
+    // The "What's this?" item belongs to the control its menu was opened on.
+    auto *item = qobject_cast<QAction *>(sender());
+    auto *control = item ? qobject_cast<QWidget *>(item->parent()) : nullptr;
+    if (!control)
+        return;
+    const QString text = control->whatsThis().isEmpty() ? control->toolTip() : control->whatsThis();
+    if (!text.isEmpty())
+        QWhatsThis::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
+}
 
 } // namespace sw

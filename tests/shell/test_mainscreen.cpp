@@ -4,6 +4,7 @@
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenInfo.h"
+#include "shell/CommonDialogs.h"
 #include "shell/PrinterCheck.h"
 #include "shell/RecentFiles.h"
 #include "shell/ToolTipSwitch.h"
@@ -52,6 +53,19 @@ QMenu *topMenu(QMainWindow &w, const char *name)
     return w.menuBar()->findChild<QMenu *>(QLatin1String(name));
 }
 
+// Every file and font dialog is cancelled.
+class CancellingDialogs : public CommonDialogs
+{
+public:
+    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &, const QString &,
+                            const QString &) override
+    {
+        return {};
+    }
+    bool getFont(QWidget *, TFont &) override { return false; }
+};
+
 class MainScreenTest : public ::testing::Test
 {
 protected:
@@ -73,6 +87,7 @@ protected:
     TSKMainScreen &start()
     {
         mWindow = std::make_unique<TSKMainScreen>();
+        mWindow->setCommonDialogs(&mDialogs);
         mWindow->show();
         mWindow->FormActivate();
         return *mWindow;
@@ -81,6 +96,7 @@ protected:
     template<class T> T *child(const char *name) { return mWindow->findChild<T *>(QLatin1String(name)); }
 
     QTemporaryDir mDir;
+    CancellingDialogs mDialogs;
     ScriptedMessageHandler mMessages;
     ScopedMessageHandler mInstalled{&mMessages};
     std::unique_ptr<TSKMainScreen> mWindow;

@@ -55,7 +55,7 @@ TEST(Preferences, MissingFileGivesDefaults)
 {
     QTemporaryDir dir;
     const Preferences p = Preferences::read(IniFile(dir.filePath(QStringLiteral("SK.INI"))));
-    EXPECT_EQ(p.TopMarginNudge, 0);
+    EXPECT_EQ(p.printer.TopMarginNudge, 0);
     EXPECT_FALSE(p.UseMM);
     EXPECT_EQ(p.FontName, QStringLiteral("Arial"));
     EXPECT_EQ(p.FontSize, 10);
@@ -68,10 +68,10 @@ TEST(Preferences, WritesEveryKeyInOrderAndReadsThemBack)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("SK.INI"));
     Preferences p;
-    p.TopMarginNudge = -3;
-    p.LeftMarginNudge = 2;
-    p.VerticalSpacing = 8;
-    p.HorizontalSpacing = -8;
+    p.printer.TopMarginNudge = -3;
+    p.printer.LeftMarginNudge = 2;
+    p.printer.VerticalSpacing = 8;
+    p.printer.HorizontalSpacing = -8;
     p.UseMM = true;
     p.FontName = QStringLiteral("Times New Roman");
     p.FontSize = 14;
@@ -98,10 +98,10 @@ TEST(Preferences, WritesEveryKeyInOrderAndReadsThemBack)
                                         "Show Hints=0\n"));
 
     const Preferences back = Preferences::read(IniFile(path));
-    EXPECT_EQ(back.TopMarginNudge, -3);
-    EXPECT_EQ(back.LeftMarginNudge, 2);
-    EXPECT_EQ(back.VerticalSpacing, 8);
-    EXPECT_EQ(back.HorizontalSpacing, -8);
+    EXPECT_EQ(back.printer.TopMarginNudge, -3);
+    EXPECT_EQ(back.printer.LeftMarginNudge, 2);
+    EXPECT_EQ(back.printer.VerticalSpacing, 8);
+    EXPECT_EQ(back.printer.HorizontalSpacing, -8);
     EXPECT_TRUE(back.UseMM);
     EXPECT_EQ(back.FontName, QStringLiteral("Times New Roman"));
     EXPECT_EQ(back.FontSize, 14);

@@ -1,0 +1,65 @@
+#include "help/ui/HelpTopics.h"
+
+namespace sw {
+
+namespace {
+
+const QString PageRoot = QStringLiteral("qrc:/help/pages/");
+
+QUrl page(const QString &file, const QString &section = QString())
+{
+    QUrl url(PageRoot + file);
+    if (!section.isEmpty())
+        url.setFragment(section);
+    return url;
+}
+
+} // namespace
+
+QUrl HelpTopics::contentsUrl()
+{
+    return page(QStringLiteral("index.html"));
+}
+
+QUrl HelpTopics::urlForContext(int context)
+{
+    using namespace HelpContext;
+    switch (context) {
+    case MainWindow:
+        return page(QStringLiteral("mainwindow.html"));
+    case SelectTemplate:
+        return page(QStringLiteral("layouts.html"), QStringLiteral("template"));
+    case UserDefinedLayout:
+        return page(QStringLiteral("layouts.html"), QStringLiteral("userdefined"));
+    case PrintPreparation:
+        return page(QStringLiteral("printing.html"), QStringLiteral("print"));
+    case PrinterFineTuning:
+        return page(QStringLiteral("printing.html"), QStringLiteral("finetuning"));
+    case Preview:
+        return page(QStringLiteral("printing.html"), QStringLiteral("preview"));
+    case MultiLineText:
+        return page(QStringLiteral("tools.html"), QStringLiteral("multiline"));
+    case ClipArt:
+        return page(QStringLiteral("tools.html"), QStringLiteral("clipart"));
+    case Text:
+        return page(QStringLiteral("tools.html"), QStringLiteral("text"));
+    case Symbol:
+        return page(QStringLiteral("tools.html"), QStringLiteral("symbol"));
+    case Counter:
+        return page(QStringLiteral("tools.html"), QStringLiteral("counter"));
+    case Text3DEffects:
+        return page(QStringLiteral("tools.html"), QStringLiteral("effects"));
+    case SuperShape:
+        return page(QStringLiteral("tools.html"), QStringLiteral("supershape"));
+    case Texture:
+        return page(QStringLiteral("tools.html"), QStringLiteral("texture"));
+    case RichText:
+        return page(QStringLiteral("tools.html"), QStringLiteral("richtext"));
+    case SuperText:
+        return page(QStringLiteral("tools.html"), QStringLiteral("supertext"));
+    default:
+        return contentsUrl();
+    }
+}
+
+} // namespace sw

@@ -1,0 +1,190 @@
+#include "printing/ui/PrintCommands.h"
+
+#include "layouts/LayoutWorkingCopy.h"
+#include "persistence/TGLabelObjectFiler.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+#include "printing/SheetPicture.h"
+#include "printing/ui/TLabelPrintPrep.h"
+#include "printing/ui/TPrintFineTune.h"
+#include "report/printer/TRPDevice.h"
+#include "surface/TGStickwellPanel32.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <memory>
+
+namespace sw {
+
+namespace {
+
+// Puts `dialog` over the middle of `owner` (the screen's middle without one).
+void centreOver(QWidget *dialog, QWidget *owner)
+{
+    dialog->adjustSize();
+    if (owner && owner->isVisible()) {
+        const QRect o = owner->frameGeometry();
+        dialog->move(o.x() + (o.width() - dialog->width()) / 2, o.y() + (o.height() - dialog->height()) / 2);
+    }
+}
+
+// Sets the panel to zoom 1 while it lives and puts its zoom back after.
+class UnitZoom
+{
+public:
+    explicit UnitZoom(TGStickwellPanel32 &panel)
+        : mPanel(panel)
+        , mZoom(panel.ScaleFactor())
+    {
+        if (mZoom != 1.0f)
+            mPanel.SetZoom(1.0f);
+    }
+    ~UnitZoom()
+    {
+        if (mPanel.ScaleFactor() != mZoom)
+            mPanel.SetZoom(mZoom);
+    }
+
+private:
+    TGStickwellPanel32 &mPanel;
+    float mZoom;
+};
+
+// Deletes the file when it goes out of scope, ignoring failure.
+class ScratchFile
+{
+public:
+    explicit ScratchFile(QString name)
+        : mName(std::move(name))
+    {
+    }
+    ~ScratchFile() { QFile::remove(mName); }
+    const QString &name() const { return mName; }
+
+private:
+    QString mName;
+};
+
+QString askPdfFile(QWidget *parent, const QString &current)
+{
+    const QString start = current.isEmpty() ? QDir::home().filePath(QStringLiteral("labels.pdf")) : current;
+    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"), start,
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".pdf");
+    return name;
+}
+
+bool showPrintDialog(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+QString PrintCommands::errorMessage()
+{
+    return QStringLiteral("An error was encountered trying Print/Preview.\r (possibly Printer Driver related)");
+}
+
+std::function<QString(QWidget *, const QString &)> &PrintCommands::pdfFileChooser()
+{
+    static std::function<QString(QWidget *, const QString &)> chooser = askPdfFile;
+    return chooser;
+}
+
+std::function<bool(QWidget *, QPrinter *)> &PrintCommands::systemPrintDialog()
+{
+    static std::function<bool(QWidget *, QPrinter *)> dialog = showPrintDialog;
+    return dialog;
+}
+
+void PrintCommands::printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &designPanel,
+                                   const LayoutWorkingCopy &layout)
+{
+    try {
+        // The scratch file's record carries the measurements and the paper
+        // only; names and codes stay empty.
+        LayoutWorkingCopy record = layout;
+        record.LayoutName.clear();
+        record.PrinterType.clear();
+        record.ShapeCode.clear();
+        record.ProductCategory.clear();
+        record.ArtName.clear();
+
+        QCoreApplication::processEvents();
+        ScratchFile scratch(scratchLabelFileName());
+        {
+            UnitZoom unitZoom(designPanel);
+            TGLabelObjectFiler().WriteLabelFile(designPanel, scratch.name(), record.toLayout());
+        }
+        QCoreApplication::processEvents();
+
+        auto window = std::make_unique<TLabelPrintPrep>(mainWindow);
+        window->setLabelLayout(layout.toLayout());
+        QCoreApplication::processEvents();
+        window->readDesign(scratch.name());
+        centreOver(window.get(), mainWindow);
+        window->exec();
+    } catch (...) {
+        MessageService::information(errorMessage());
+    }
+}
+
+bool PrintCommands::fineTuning(QWidget *parent)
+{
+    TPrintFineTune dialog(parent);
+    centreOver(&dialog, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrintCommands::printerSetup(QWidget *parent)
+{
+    TRPDevice &device = TRPDevice::shared();
+    if (device.isPdfPrinter()) {
+        const QString name = pdfFileChooser()(parent, device.OutputFileName());
+        if (name.isEmpty())
+            return false;
+        device.setOutputFileName(name);
+        return true;
+    }
+    QPrinter *printer = device.printer();
+    const QString before = printer->printerName();
+    if (!systemPrintDialog()(parent, printer))
+        return false;
+    // A printer chosen in the dialog becomes the current entry of the list.
+    const QString chosen = printer->printerName();
+    if (chosen != before) {
+        const QStringList entries = device.Printers();
+        for (int i = 0; i < entries.size(); ++i) {
+            if (i != device.PdfPrinterIndex() && entries.at(i).startsWith(chosen + QStringLiteral(" on "))) {
+                device.setPrinterIndex(i);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+bool PrintCommands::prepareOutputFile(QWidget *parent)
+{
+    TRPDevice &device = TRPDevice::shared();
+    if (!device.isPdfPrinter())
+        return true;
+    const QString name = pdfFileChooser()(parent, device.OutputFileName());
+    if (name.isEmpty())
+        return false;
+    device.setOutputFileName(name);
+    return true;
+}
+
+} // namespace sw

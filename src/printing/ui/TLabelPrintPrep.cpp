@@ -1,0 +1,374 @@
+#include "printing/ui/TLabelPrintPrep.h"
+
+#include "help/ui/HelpTopics.h"
+#include "help/ui/THelpWindow.h"
+#include "persistence/TGLabelObjectFiler.h"
+#include "platform/MessageService.h"
+#include "platform/ScreenInfo.h"
+#include "printing/PrinterFineTuning.h"
+#include "printing/ui/PrintCommands.h"
+#include "printing/ui/TLabelPrinter.h"
+#include "printing/ui/TPreviewForm.h"
+#include "report/printer/TReportPrinter.h"
+#include "surface/TGStickwellPanel32.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+#include <memory>
+
+namespace sw {
+
+namespace {
+const QColor kSelected(0xFF, 0x80, 0x80); // light red
+constexpr int kPageLabelHeight = 22;
+} // namespace
+
+// ---- the sheet picture ------------------------------------------------------------
+
+SheetPictureBox::SheetPictureBox(TLabelPrintPrep *owner)
+    : QWidget(owner)
+    , mOwner(owner)
+{
+    setObjectName(QStringLiteral("PaintBox1"));
+    setWhatsThis(QStringLiteral("The sheet with every label position. Click a position to print it or not; "
+                                "the red positions are printed."));
+}
+
+void SheetPictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    mOwner->paintPicture(painter);
+}
+
+void SheetPictureBox::mousePressEvent(QMouseEvent *event)
+{
+    mOwner->FormMouseDown(event->position().toPoint());
+}
+
+// ---- the window -----------------------------------------------------------------
+
+TLabelPrintPrep::TLabelPrintPrep(QWidget *parent)
+    : QDialog(parent)
+    , mPixelsPerInch(ScreenInfo::pixelsPerInch())
+    , mLayout(TLabelLayout::defaultLayout())
+    , mLabelPanel(std::make_unique<TGStickwellPanel32>())
+    , ReportPrinter1(std::make_unique<TReportPrinter>())
+{
+    setObjectName(QStringLiteral("LabelPrintPrep"));
+    setWindowTitle(QStringLiteral("Labels Print"));
+    setModal(true);
+    mPositions.fill(true);
+    ReportPrinter1->Title = QStringLiteral("ReportPrinter Report");
+
+    // The hidden copy of the design: white, pointing, outline drawn, 4 x 4 grid.
+    mLabelPanel->setObjectName(QStringLiteral("LabelPanel"));
+    mLabelPanel->setPointing(true);
+    mLabelPanel->setDrawOutline(true);
+    mLabelPanel->setGridSize(TGBasePanel::gs4x4);
+
+    buildControls();
+    mPicture = std::make_unique<SheetPicture>(mLayout, mPixelsPerInch);
+
+    PrinterCombo->addItems(ReportPrinter1->Printers());
+    selectCurrentPrinter();
+}
+
+TLabelPrintPrep::~TLabelPrintPrep() = default;
+
+void TLabelPrintPrep::buildControls()
+{
+    PagePanel = new QFrame(this);
+    PagePanel->setObjectName(QStringLiteral("PagePanel"));
+    static_cast<QFrame *>(PagePanel)->setFrameShape(QFrame::NoFrame);
+    PageLabel = new QLabel(QStringLiteral(" Select Labels To Print"), PagePanel);
+    PageLabel->setObjectName(QStringLiteral("PageLabel"));
+    PageLabel->setAlignment(Qt::AlignCenter);
+    PageLabel->setAutoFillBackground(true);
+    PageLabel->setBackgroundRole(QPalette::Highlight);
+    PageLabel->setForegroundRole(QPalette::HighlightedText);
+    QFont bold = PageLabel->font();
+    bold.setBold(true);
+    PageLabel->setFont(bold);
+    PageLabel->setFixedHeight(kPageLabelHeight);
+
+    PaintBox1 = new SheetPictureBox(this);
+    PaintBox1->setParent(PagePanel);
+
+    PageBottomPanel = new QWidget(PagePanel);
+    PageBottomPanel->setObjectName(QStringLiteral("PageBottomPanel"));
+    SelectAll = new QPushButton(QStringLiteral("&All"), PageBottomPanel);
+    SelectAll->setObjectName(QStringLiteral("SelectAll"));
+    SelectAll->setWhatsThis(QStringLiteral("Selects every label position of the sheet."));
+    Selectnone = new QPushButton(QStringLiteral("&None"), PageBottomPanel);
+    Selectnone->setObjectName(QStringLiteral("Selectnone"));
+    Selectnone->setWhatsThis(QStringLiteral("Clears every label position of the sheet."));
+    auto *bottom = new QHBoxLayout(PageBottomPanel);
+    bottom->setContentsMargins(4, 4, 4, 4);
+    bottom->addWidget(SelectAll);
+    bottom->addWidget(Selectnone);
+    PageBottomPanel->setFixedHeight(PageBottomPanel->sizeHint().height());
+
+    auto *page = new QVBoxLayout(PagePanel);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addWidget(PageLabel);
+    page->addWidget(PaintBox1, 1);
+    page->addWidget(PageBottomPanel);
+
+    auto *printerLabel = new QLabel(QStringLiteral("P&rinter"), this);
+    PrinterCombo = new QComboBox(this);
+    PrinterCombo->setObjectName(QStringLiteral("PrinterCombo"));
+    PrinterCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    PrinterCombo->setMinimumContentsLength(24);
+    PrinterCombo->setWhatsThis(QStringLiteral("The printer the labels are printed on."));
+    printerLabel->setBuddy(PrinterCombo);
+
+    auto *pagesLabel = new QLabel(QStringLiteral("# of &Pages to print"), this);
+    sNumberOfPagesToPrint = new QSpinBox(this);
+    sNumberOfPagesToPrint->setObjectName(QStringLiteral("sNumberOfPagesToPrint"));
+    sNumberOfPagesToPrint->setRange(1, 9999);
+    sNumberOfPagesToPrint->setValue(1);
+    sNumberOfPagesToPrint->setWhatsThis(QStringLiteral("How many sheets to print. Every sheet prints the "
+                                                       "selected positions; counters run on from sheet to sheet."));
+    pagesLabel->setBuddy(sNumberOfPagesToPrint);
+    LabelsPerPageCaption = new QLabel(this);
+    LabelsPerPageCaption->setObjectName(QStringLiteral("LabelsPerPageCaption"));
+
+    OKButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    PrintNow = new QPushButton(QStringLiteral("&Print"), this);
+    PrintNow->setObjectName(QStringLiteral("PrintNow"));
+    PrintNow->setDefault(true);
+    PrintNow->setWhatsThis(QStringLiteral("Prints the selected positions on the chosen printer."));
+    Previewbutton = new QPushButton(QStringLiteral("Pre&view"), this);
+    Previewbutton->setObjectName(QStringLiteral("Previewbutton"));
+    Previewbutton->setWhatsThis(QStringLiteral("Shows one sheet as it would be printed."));
+    PrinterSetupButton = new QPushButton(QStringLiteral("&Setup"), this);
+    PrinterSetupButton->setObjectName(QStringLiteral("PrinterSetupButton"));
+    PrinterSetupButton->setWhatsThis(QStringLiteral("Opens the printer's settings (the output file for the PDF "
+                                                    "printer)."));
+    Helpbutton = new QPushButton(QStringLiteral("Help"), this);
+    Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
+    MouseHelpButton = new QToolButton(this);
+    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
+    MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    MouseHelpButton->setToolTip(QStringLiteral("Click here, then click a control for help"));
+
+    auto *settings = new QVBoxLayout;
+    settings->addWidget(printerLabel);
+    settings->addWidget(PrinterCombo);
+    settings->addSpacing(10);
+    auto *pagesRow = new QHBoxLayout;
+    pagesRow->addWidget(pagesLabel);
+    pagesRow->addWidget(sNumberOfPagesToPrint);
+    pagesRow->addStretch();
+    settings->addLayout(pagesRow);
+    settings->addWidget(LabelsPerPageCaption);
+    settings->addStretch();
+
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(PrintNow, 0, 0);
+    buttons->addWidget(Previewbutton, 0, 1);
+    buttons->addWidget(PrinterSetupButton, 1, 0);
+    buttons->addWidget(OKButton, 1, 1);
+    auto *helpRow = new QHBoxLayout;
+    helpRow->addWidget(Helpbutton);
+    helpRow->addWidget(MouseHelpButton);
+    helpRow->addStretch();
+    buttons->addLayout(helpRow, 2, 0, 1, 2);
+    settings->addLayout(buttons);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(PagePanel, 0, Qt::AlignTop);
+    layout->addLayout(settings, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(SelectAll, &QPushButton::clicked, this, &TLabelPrintPrep::SelectAllClick);
+    connect(Selectnone, &QPushButton::clicked, this, &TLabelPrintPrep::SelectnoneClick);
+    connect(PrinterCombo, qOverload<int>(&QComboBox::activated), this, &TLabelPrintPrep::PrinterComboClick);
+    connect(PrinterSetupButton, &QPushButton::clicked, this, &TLabelPrintPrep::PrinterSetupButtonClick);
+    connect(PrintNow, &QPushButton::clicked, this, &TLabelPrintPrep::PrintNowClick);
+    connect(Previewbutton, &QPushButton::clicked, this, &TLabelPrintPrep::PreviewbuttonClick);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Helpbutton, &QPushButton::clicked, this,
+            [this] { THelpWindow::showContext(HelpContext::PrintPreparation, this); });
+    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+void TLabelPrintPrep::setLabelLayout(const TLabelLayout &layout)
+{
+    mLayout = layout;
+    LabelsPerPageCaption->setText(QStringLiteral("(%1 labels per page)").arg(layout.NumAcross * layout.NumDown));
+    FormActivate();
+}
+
+void TLabelPrintPrep::readDesign(const QString &fileName)
+{
+    TLabelLayout ignored = mLayout;
+    TGLabelObjectFiler().ReadLabelFile(*mLabelPanel, ignored, fileName);
+    mLabelPanel->AttachAllObjects();
+}
+
+void TLabelPrintPrep::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!mActivated) {
+        mActivated = true;
+        FormActivate();
+    }
+}
+
+void TLabelPrintPrep::FormActivate()
+{
+    const double s = 0.2 * mPixelsPerInch;
+    const int pictureWidth = int(mLayout.PageWidth * s);
+    const int pictureHeight = int(mLayout.PageHeight * s);
+    const int width = std::max(pictureWidth + 20, PageBottomPanel->sizeHint().width());
+    const int height = pictureHeight + PageLabel->height() + PageBottomPanel->height() + 20;
+    PagePanel->setFixedSize(width, height);
+    mPicture = std::make_unique<SheetPicture>(mLayout, mPixelsPerInch);
+    sNumberOfPagesToPrint->setValue(1);
+    PaintBox1->update();
+}
+
+bool TLabelPrintPrep::positionSelected(int index) const
+{
+    return index >= 0 && index < PrintRequest::MaxPositions && mPositions[size_t(index)];
+}
+
+bool TLabelPrintPrep::AnyChecked() const
+{
+    return makeRequest(false).anySelected();
+}
+
+PrintRequest TLabelPrintPrep::makeRequest(bool preview) const
+{
+    PrintRequest r;
+    r.layout = mLayout;
+    r.positions = mPositions;
+    r.sheets = sNumberOfPagesToPrint->value();
+    r.tuning = PrinterFineTuning::current();
+    r.preview = preview;
+    return r;
+}
+
+void TLabelPrintPrep::paintPicture(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::white);
+    // Outlines run through the first and the last pixel of each rectangle.
+    const QRect sheet = mPicture->sheetRect();
+    painter.drawRect(sheet.adjusted(0, 0, -1, -1));
+    const QVector<QRect> &rects = mPicture->positionRects();
+    const int count = std::min<int>(int(rects.size()), mLayout.NumAcross * mLayout.NumDown);
+    for (int i = 0; i < count; ++i) {
+        painter.setBrush(positionSelected(i) ? kSelected : QColor(Qt::white));
+        painter.drawRect(rects[i].adjusted(0, 0, -1, -1));
+    }
+}
+
+void TLabelPrintPrep::FormMouseDown(const QPoint &picturePoint)
+{
+    const int index = mPicture->positionAt(picturePoint);
+    if (index < 0 || index >= PrintRequest::MaxPositions)
+        return;
+    mPositions[size_t(index)] = !mPositions[size_t(index)];
+    PaintBox1->update(mPicture->positionRects()[index]);
+}
+
+void TLabelPrintPrep::SelectAllClick()
+{
+    PrintRequest r = makeRequest(false);
+    r.selectAll(true);
+    mPositions = r.positions;
+    PaintBox1->update();
+}
+
+void TLabelPrintPrep::SelectnoneClick()
+{
+    PrintRequest r = makeRequest(false);
+    r.selectAll(false);
+    mPositions = r.positions;
+    PaintBox1->update();
+}
+
+void TLabelPrintPrep::selectCurrentPrinter()
+{
+    const int index = ReportPrinter1->PrinterIndex();
+    if (index >= 0 && index < PrinterCombo->count())
+        PrinterCombo->setCurrentIndex(index);
+}
+
+void TLabelPrintPrep::PrinterComboClick(int index)
+{
+    if (index >= 0)
+        ReportPrinter1->setPrinterIndex(index);
+}
+
+void TLabelPrintPrep::PrinterSetupButtonClick()
+{
+    PrintCommands::printerSetup(this);
+    QCoreApplication::processEvents();
+    selectCurrentPrinter();
+}
+
+void TLabelPrintPrep::PrintNowClick()
+{
+    mPrint = true;
+    DoPrint();
+}
+
+void TLabelPrintPrep::PreviewbuttonClick()
+{
+    mPrint = false;
+    DoPrint();
+}
+
+void TLabelPrintPrep::DoPrint()
+{
+    if (!AnyChecked()) {
+        MessageService::information(QStringLiteral("Need at least one label selected"));
+        return;
+    }
+    // Failures cannot travel on through the window's event loop: they end
+    // here with the print path's message, and the window stays usable.
+    try {
+        if (mPrint && !PrintCommands::prepareOutputFile(this))
+            return;
+        bool aborted = true;
+        QByteArray stream;
+        {
+            // The status window is freed before the preview opens.
+            auto printer = std::make_unique<TLabelPrinter>(*mLabelPanel, makeRequest(!mPrint), this);
+            printer->exec();
+            aborted = printer->Aborted() || !printer->runFinished();
+            if (!mPrint)
+                stream = printer->previewStream();
+        }
+        if (!mPrint && !aborted) {
+            TPreviewForm preview(stream, this);
+            preview.InitialZoom = 100;
+            preview.exec();
+        }
+    } catch (...) {
+        MessageService::information(PrintCommands::errorMessage());
+    }
+    // Coming back to this window starts the page count at 1 again.
+    FormActivate();
+}
+
+} // namespace sw

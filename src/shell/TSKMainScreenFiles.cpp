@@ -1,0 +1,225 @@
+// The main window's label-file commands: open, save, save as, cancel,
+// delete, and the question before a design is dropped.
+#include "shell/TSKMainScreen.h"
+
+#include "persistence/StreamErrors.h"
+#include "persistence/TGLabelObjectFiler.h"
+#include "platform/IniFile.h"
+#include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
+#include "shell/CommonDialogs.h"
+#include "shell/MainScreenRules.h"
+#include "shell/RecentFiles.h"
+#include "shell/ScratchPanel.h"
+#include "shell/StickwellApplication.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QToolButton>
+
+namespace sw {
+
+namespace {
+
+QString mustBeLabelFileText()
+{
+    return QStringLiteral("Must be a SK (Stickwell) file");
+}
+
+} // namespace
+
+bool TSKMainScreen::runFileCommand(const std::function<void()> &work)
+{
+    return runGuarded(work);
+}
+
+void TSKMainScreen::saveRecentFiles()
+{
+    IniFile ini(configFileName());
+    mRecentFiles->Save(ini);
+}
+
+bool TSKMainScreen::CheckSaveNeeded()
+{
+    if (!mChangesMade)
+        return true;
+    if (!MessageService::question(QStringLiteral("Save"), QStringLiteral("Save changes?")))
+        return true;
+    if (mFileName.isEmpty()) {
+        // Cancelling the save dialog keeps the design: the user asked for it
+        // to be saved, so it must not be dropped unsaved.
+        mnuSaveAsClick();
+        return !mChangesMade;
+    }
+    if (!runFileCommand([this] { SaveLabelFile(mFileName); }))
+        return false;
+    SetChangesMade(false);
+    return true;
+}
+
+bool TSKMainScreen::OpenLabelFile(const QString &fileName)
+{
+    // Pending messages run below; a second open arriving meanwhile waits
+    // for nothing and is dropped.
+    if (mOpening)
+        return false;
+    QScopedValueRollback<bool> opening(mOpening, true);
+    QScopedValueRollback<bool> busy(mBusy, true);
+    const QString failure = QStringLiteral("Unable to open ") + fileName
+        + QStringLiteral(". Possibly corrupted, posibly not a Stickwell file");
+
+    // The whole file is read aside first, so that a file failing half-way
+    // leaves the design being edited untouched.
+    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height());
+    TLabelLayout record;
+    try {
+        if (!QFileInfo(fileName).isFile())
+            throw EFOpenError(QStringLiteral("Cannot open file %1").arg(fileName));
+        TGLabelObjectFiler().ReadLabelFile(scratch, record, fileName);
+    } catch (...) {
+        MessageService::information(failure);
+        return false;
+    }
+
+    bool opened = true;
+    const float zoom = mLabelPanel->ScaleFactor();
+    try {
+        mLabelPanel->ClearObjects();
+        if (zoom != 1.0f)
+            mLabelPanel->SetZoom(1.0f);
+        for (TGGraphicControl *object : scratch.takeObjects())
+            mLabelPanel->addObject(object);
+        mLayout = LayoutWorkingCopy::fromLayout(record);
+        SetLabelSizeFromInches();
+        mLabelPanel->AttachAllObjects();
+        mFileName = fileName;
+        mRecentFiles->AddFile(fileName);
+        saveRecentFiles();
+    } catch (...) {
+        // The design was being replaced when this failed: start again from
+        // an empty design on the default layout rather than keep half of it.
+        opened = false;
+        mLabelPanel->ClearObjects();
+        LoadDefaultTemplateValues();
+        SetLabelSizeFromInches();
+        mFileName.clear();
+        MessageService::information(failure);
+    }
+
+    SetChangesMade(false);
+    QCoreApplication::processEvents();
+    SetButtons();
+    if (zoom != 1.0f)
+        mLabelPanel->SetZoom(zoom);
+    mLabelPanel->invalidate();
+    SetTemplateCaption();
+    SetArtButton();
+    ShowArt->setChecked(ShowArt->isEnabled());
+    DoDrawArt();
+    return opened;
+}
+
+void TSKMainScreen::SaveLabelFile(const QString &fileName)
+{
+    QScopedValueRollback<bool> busy(mBusy, true);
+    // Files hold the design at zoom 1.0.
+    const float zoom = mLabelPanel->ScaleFactor();
+    if (zoom != 1.0f)
+        mLabelPanel->SetZoom(1.0f);
+    auto restoreZoom = qScopeGuard([this, zoom] {
+        if (zoom != 1.0f)
+            mLabelPanel->SetZoom(zoom);
+    });
+    mLabelPanel->PurgeObjects();
+    TGLabelObjectFiler().WriteLabelFile(*mLabelPanel, fileName, mLayout.toLayout());
+    restoreZoom.dismiss();
+    if (zoom != 1.0f)
+        mLabelPanel->SetZoom(zoom);
+    QCoreApplication::processEvents();
+}
+
+void TSKMainScreen::Open1Click()
+{
+    if (!CheckSaveNeeded())
+        return;
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::path(),
+                                                   CommonDialogs::openFilter());
+    if (name.isEmpty())
+        return;
+    if (!hasLabelFileExtension(name)) {
+        MessageService::information(mustBeLabelFileText());
+        return;
+    }
+    OpenLabelFile(name);
+}
+
+void TSKMainScreen::Delete1Click()
+{
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::path(),
+                                                   CommonDialogs::openFilter());
+    if (name.isEmpty())
+        return;
+    if (!hasLabelFileExtension(name)) {
+        MessageService::information(mustBeLabelFileText());
+        return;
+    }
+    if (!MessageService::question(QStringLiteral("CONFIRM"), QStringLiteral("Delete ") + name + QLatin1Char('?')))
+        return;
+    // The design on the panel stays, even when it came from this file.
+    if (!QFile::remove(name))
+        MessageService::information(QStringLiteral("Unable to delete ") + name);
+}
+
+void TSKMainScreen::mnuSaveClick()
+{
+    mLabelPanel->PurgeObjects();
+    if (mFileName.isEmpty()) {
+        QApplication::beep();
+        return;
+    }
+    if (runFileCommand([this] { SaveLabelFile(mFileName); }))
+        SetChangesMade(false);
+}
+
+void TSKMainScreen::mnuSaveAsClick()
+{
+    mLabelPanel->PurgeObjects();
+    const QString folder = ProgramFolder::path();
+    const QString proposed = mFileName.isEmpty() ? proposedLabelFileName(folder) : QFileInfo(mFileName).fileName();
+    const QString name = mDialogs->getSaveFileName(this, QStringLiteral("Save As"), folder, proposed,
+                                                   CommonDialogs::saveFilter(), CommonDialogs::defaultSuffix());
+    // A failed save keeps the previous name: the design has not been stored
+    // under the new one.
+    if (!name.isEmpty() && runFileCommand([this, &name] { SaveLabelFile(name); })) {
+        mFileName = name;
+        SetChangesMade(false);
+        mRecentFiles->AddFile(name);
+        saveRecentFiles();
+    }
+    SetButtons();
+}
+
+void TSKMainScreen::SaveButtonClick()
+{
+    if (mFileName.isEmpty())
+        mnuSaveAsClick();
+    else
+        mnuSaveClick();
+}
+
+void TSKMainScreen::CancelButtonClick()
+{
+    if (!MessageService::question(QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
+        return;
+    mLabelPanel->ClearObjects();
+    if (!mFileName.isEmpty())
+        OpenLabelFile(mFileName);
+    SetChangesMade(false);
+    mLabelPanel->invalidate();
+}
+
+} // namespace sw
