@@ -1,5 +1,6 @@
 #include "objects/TGBaseLabel.h"
 
+#include "objects/AlignmentMenu.h"
 #include "objects/LabelDialogs.h"
 #include "objects/ScreenCanvas.h"
 #include "objects/SymbolFontMap.h"
@@ -491,16 +492,10 @@ void TGBaseLabel::Loaded()
     menu.add(QStringLiteral("Font"), [this] { ChooseFont(); });
     menu.add(QStringLiteral("3D Effects"), [this] { Edit3DEffects(); });
 
-    auto alignment = std::make_shared<PopupMenu>();
-    auto align = [this](TAlignment a) {
-        return [this, a] {
-            SetAlignment(a);
-            NotifyChanged();
-        };
-    };
-    alignment->add(QStringLiteral("Left"), align(taLeftJustify));
-    alignment->add(QStringLiteral("Center"), align(taCenter));
-    alignment->add(QStringLiteral("Right"), align(taRightJustify));
+    auto alignment = AlignmentMenu::make([this](TAlignment a) {
+        SetAlignment(a);
+        NotifyChanged();
+    });
     mAlignmentItem = menu.add(QStringLiteral("Alignment"));
     menu.entry(mAlignmentItem).submenu = alignment;
 
@@ -520,10 +515,7 @@ void TGBaseLabel::UpdateMenuChecks()
     if (mTransparentItem >= 0)
         menu.entry(mTransparentItem).checked = mTransparent;
     if (mAlignmentItem >= 0) {
-        PopupMenu &sub = *menu.entry(mAlignmentItem).submenu;
-        sub.entry(0).checked = mAlignment == taLeftJustify;
-        sub.entry(1).checked = mAlignment == taCenter;
-        sub.entry(2).checked = mAlignment == taRightJustify;
+        AlignmentMenu::check(*menu.entry(mAlignmentItem).submenu, mAlignment);
     }
 }
 

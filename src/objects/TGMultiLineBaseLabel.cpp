@@ -1,5 +1,6 @@
 #include "objects/TGMultiLineBaseLabel.h"
 
+#include "objects/AlignmentMenu.h"
 #include "objects/LabelDialogs.h"
 #include "objects/ScreenCanvas.h"
 #include "platform/Canvas.h"
@@ -297,16 +298,10 @@ void TGMultiLineBaseLabel::Loaded()
     PopupMenu &menu = ObjectMenu();
     menu.addSeparator();
     menu.add(QStringLiteral("Font"), [this] { ChooseFont(); });
-    auto alignment = std::make_shared<PopupMenu>();
-    auto align = [this](TAlignment a) {
-        return [this, a] {
-            SetAlignment(a);
-            NotifyChanged();
-        };
-    };
-    alignment->add(QStringLiteral("Left"), align(taLeftJustify));
-    alignment->add(QStringLiteral("Center"), align(taCenter));
-    alignment->add(QStringLiteral("Right"), align(taRightJustify));
+    auto alignment = AlignmentMenu::make([this](TAlignment a) {
+        SetAlignment(a);
+        NotifyChanged();
+    });
     mAlignmentItem = menu.add(QStringLiteral("Alignment"));
     menu.entry(mAlignmentItem).submenu = alignment;
     menu.aboutToOpen = [this] { UpdateMenuChecks(); };
@@ -320,10 +315,7 @@ void TGMultiLineBaseLabel::UpdateMenuChecks()
 {
     if (mAlignmentItem < 0)
         return;
-    PopupMenu &sub = *ObjectMenu().entry(mAlignmentItem).submenu;
-    sub.entry(0).checked = mAlignment == taLeftJustify;
-    sub.entry(1).checked = mAlignment == taCenter;
-    sub.entry(2).checked = mAlignment == taRightJustify;
+    AlignmentMenu::check(*ObjectMenu().entry(mAlignmentItem).submenu, mAlignment);
 }
 
 } // namespace sw
