@@ -6,7 +6,8 @@ STICKWELL_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev
-  fonts-liberation2 fonts-dejavu-core fonts-symbola
+  fonts-liberation2 fonts-dejavu-core
+  poppler-utils fonts-symbola
 )
 
 stickwell_install_packages() {

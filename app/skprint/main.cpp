@@ -51,8 +51,8 @@ int main(int argc, char **argv)
     const QCommandLineOption printerOption(QStringList{QStringLiteral("p"), QStringLiteral("printer")},
                                            QStringLiteral("Print on this printer (default: the system's default)."),
                                            QStringLiteral("name"));
-    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Write the sheets to this PDF file."),
-                                       QStringLiteral("file"));
+    const QCommandLineOption pdfOption(QStringList{QStringLiteral("o"), QStringLiteral("output"), QStringLiteral("pdf")},
+                                       QStringLiteral("Write the sheets to this PDF file."), QStringLiteral("file"));
     const QCommandLineOption pngOption(QStringLiteral("png"),
                                        QStringLiteral("Render the first sheet to this PNG file instead of printing."),
                                        QStringLiteral("file"));

@@ -156,3 +156,27 @@ TEST(TemplateFile, MissingFileIsAnEmptyCatalogueWithoutMessage)
     EXPECT_TRUE(r.layouts.empty());
     EXPECT_EQ(r.statusText(), QString());
 }
+
+TEST(TemplateFile, EveryStockFitsItsOwnSheet)
+{
+    // Each entry's last column and last row end on the sheet, and labels of
+    // neighbouring positions do not overlap.
+    const TemplateLoadResult r = loadTemplates(QStringLiteral(STICKWELL_TEMPLATE_FILE), TemplateCatalogue::TableSize);
+    ASSERT_EQ(r.layouts.size(), 300u);
+    for (const TLabelLayout &l : r.layouts) {
+        SCOPED_TRACE(l.LayoutName.toStdString());
+        EXPECT_GE(l.NumAcross, 1);
+        EXPECT_GE(l.NumDown, 1);
+        EXPECT_GT(l.LabelWidth, 0);
+        EXPECT_GT(l.LabelHeight, 0);
+        if (l.NumAcross > 1)
+            EXPECT_GE(l.HorizPitch, l.LabelWidth);
+        if (l.NumDown > 1)
+            EXPECT_GE(l.VertPitch, l.LabelHeight);
+        // The source data is rounded to 4 decimals: allow a hundredth.
+        EXPECT_LE(l.LeftMargin + (l.NumAcross - 1) * l.HorizPitch + l.LabelWidth, l.PageWidth + 0.01);
+        EXPECT_LE(l.TopMargin + (l.NumDown - 1) * l.VertPitch + l.LabelHeight, l.PageHeight + 0.01);
+        EXPECT_GE(l.LeftMargin, 0);
+        EXPECT_GE(l.TopMargin, 0);
+    }
+}
