@@ -4,7 +4,7 @@ set -euo pipefail
 
 STICKWELL_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils fonts-symbola

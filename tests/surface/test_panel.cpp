@@ -237,6 +237,32 @@ TEST_F(Panel, MenuEnablingFollowsSelectionAndObjects)
     EXPECT_EQ(panel.handle().Count(), 0);
 }
 
+TEST_F(Panel, AlignAndCentreMoveLockedObjectsToo)
+{
+    auto *a = place(10, 10, 20, 20);
+    auto *b = place(60, 30, 30, 20);
+    b->SetLocked(true);
+    panel.handle().Select(a);
+    panel.handle().Select(b);
+    panel.panelMenu().trigger("Align Left");
+    EXPECT_EQ(b->Left(), 10);
+    panel.panelMenu().trigger("Align Tops");
+    EXPECT_EQ(b->Top(), 10);
+    panel.panelMenu().trigger("Center Horizontally");
+    EXPECT_EQ(a->Left(), 254 / 2 - 20 / 2);
+    EXPECT_EQ(b->Left(), 254 / 2 - 30 / 2);
+    // Z-order: the selection comes to the front in selection order.
+    auto *c = place(0, 0, 10, 15);
+    panel.handle().ClearSelection();
+    panel.handle().Select(a);
+    panel.panelMenu().trigger("Bring To Front");
+    EXPECT_EQ(panel.labelObjects().last(), a);
+    panel.panelMenu().trigger("Send To Back");
+    EXPECT_EQ(panel.labelObjects().first(), a);
+    EXPECT_EQ(panel.handle().Count(), 0);
+    Q_UNUSED(c)
+}
+
 TEST_F(Panel, PrintHooksWalkObjectsInZOrder)
 {
     struct Recorder : TGGraphicControl
