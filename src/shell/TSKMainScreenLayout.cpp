@@ -119,26 +119,31 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
 {
     mToolGroup = new QButtonGroup(this);
     mToolGroup->setExclusive(true);
-    auto tool = [&](const char *name, int left, int width, const char *icon, const char *hint) {
+    // A tool whose kind of object this build cannot make yet is shown
+    // disabled rather than letting a drawn rectangle come to nothing.
+    auto tool = [&](const char *name, int left, int width, const char *icon, const char *hint,
+                    TGStickwellPanel32::TLPanelState state) {
         QToolButton *b = addToolButton(bar, name, left, width, QLatin1String(icon), QLatin1String(hint));
         mToolGroup->addButton(b);
+        b->setEnabled(state == TGStickwellPanel32::psPointing || TGStickwellPanel32::canCreate(state));
         return b;
     };
-    Pointerbutton = tool("Pointerbutton", 10, ToolSize, "pointer", "Selection tool");
-    DrawLabelButton = tool("DrawLabelButton", 45, ToolSize, "text", "Text tool");
-    DrawMLTextButton = tool("DrawMLTextButton", 71, ToolSize, "multiline", "Multi-line text tool");
-    DrawCounterbutton = tool("DrawCounterbutton", 97, ToolSize, "counter", "Counter tool");
-    DrawSymbolButton = tool("DrawSymbolButton", 123, ToolSize, "symbol", "Symbol tool");
-    DrawRectanglebutton = tool("DrawRectanglebutton", 158, ToolSize, "rectangle", "Rectangle tool");
-    DrawEllipseButton = tool("DrawEllipseButton", 184, ToolSize, "ellipse", "Ellipse tool");
-    DrawRoundrectbutton = tool("DrawRoundrectbutton", 210, 28, "roundrect", "Round Rectangle tool");
-    DrawLinebutton = tool("DrawLinebutton", 237, ToolSize, "line", "Line Tool");
-    DrawImageButton = tool("DrawImageButton", 272, ToolSize, "image", "Clip Art Tool");
+    using P = TGStickwellPanel32;
+    Pointerbutton = tool("Pointerbutton", 10, ToolSize, "pointer", "Selection tool", P::psPointing);
+    DrawLabelButton = tool("DrawLabelButton", 45, ToolSize, "text", "Text tool", P::psLabel);
+    DrawMLTextButton = tool("DrawMLTextButton", 71, ToolSize, "multiline", "Multi-line text tool", P::psMultiLineLabel);
+    DrawCounterbutton = tool("DrawCounterbutton", 97, ToolSize, "counter", "Counter tool", P::psCounterLabel);
+    DrawSymbolButton = tool("DrawSymbolButton", 123, ToolSize, "symbol", "Symbol tool", P::psSymbolLabel);
+    DrawRectanglebutton = tool("DrawRectanglebutton", 158, ToolSize, "rectangle", "Rectangle tool", P::psRectangle);
+    DrawEllipseButton = tool("DrawEllipseButton", 184, ToolSize, "ellipse", "Ellipse tool", P::psEllipse);
+    DrawRoundrectbutton = tool("DrawRoundrectbutton", 210, 28, "roundrect", "Round Rectangle tool", P::psRoundRectangle);
+    DrawLinebutton = tool("DrawLinebutton", 237, ToolSize, "line", "Line Tool", P::psLine);
+    DrawImageButton = tool("DrawImageButton", 272, ToolSize, "image", "Clip Art Tool", P::psImage);
     DrawSupershape = tool("DrawSupershape", 298, 25, "supershape",
-                          "Supershape tool \rMulti-purpose shapes and surfaces");
-    DrawRichText = tool("DrawRichText", 322, 25, "richtext", "Rich Text tool \rMixed fonts, colors and styles");
+                          "Supershape tool \rMulti-purpose shapes and surfaces", P::psSuperShape);
+    DrawRichText = tool("DrawRichText", 322, 25, "richtext", "Rich Text tool \rMixed fonts, colors and styles", P::psRichLabel);
     PSpeedButton1 = tool("PSpeedButton1", 346, 25, "supertext",
-                         "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps");
+                         "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps", P::psSuperText);
     Pointerbutton->setChecked(true);
 
     connect(Pointerbutton, &QToolButton::clicked, this, &TSKMainScreen::PointerButtonClick);

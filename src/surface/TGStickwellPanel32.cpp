@@ -56,6 +56,14 @@ QByteArray TGStickwellPanel32::classForState(TLPanelState state)
     return {};
 }
 
+bool TGStickwellPanel32::canCreate(TLPanelState state)
+{
+    registerLabelObjectClasses();
+    const QByteArray className = classForState(state);
+    const TPersistentClass *cls = className.isEmpty() ? nullptr : GetClass(QString::fromLatin1(className));
+    return cls && cls->create;
+}
+
 void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
 {
     QRect r = band;

@@ -41,6 +41,8 @@ public:
     // The class each drawing tool creates ("TGPLabel"); empty for
     // psPointing.
     static QByteArray classForState(TLPanelState state);
+    // True when the class of the tool is registered and can be created.
+    static bool canCreate(TLPanelState state);
 
 private:
     TLPanelState mPanelState = psPointing;

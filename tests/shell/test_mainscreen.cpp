@@ -182,6 +182,12 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
             EXPECT_EQ(b->group(), group);
         }
         group = b->group();
+        // Tools for kinds of objects this build cannot make are disabled.
+        if (t.state != TGStickwellPanel32::psPointing && !TGStickwellPanel32::canCreate(t.state)) {
+            EXPECT_FALSE(b->isEnabled());
+            continue;
+        }
+        EXPECT_TRUE(b->isEnabled());
         b->click();
         EXPECT_TRUE(b->isChecked());
         EXPECT_EQ(mWindow->labelPanel().PanelState(), t.state);
