@@ -2,6 +2,7 @@
 // label file's errors or in a design, never in a crash, a hang or a leak.
 #include "persistence/StreamErrors.h"
 #include "persistence/TGLabelObjectFiler.h"
+#include "report/TImageReport.h"
 #include "surface/TGStickwellPanel32.h"
 
 #include <QBuffer>
@@ -25,8 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TLabelLayout layout;
     try {
         TGLabelObjectFiler().readLabel(buffer, panel, layout);
-        // What was read must paint and print like any design.
+        panel.AttachAllObjects();
+        // What was read must paint, zoom and print like any design.
         panel.render();
+        panel.SetZoom(1.5f);
+        panel.render();
+        panel.SetZoom(1.0f);
+        TImageReport report(10, 10);
+        report.BeginDoc();
+        panel.PrintObjects(report, 0.25, 0.5);
+        panel.AdvanceObjects();
+        report.EndDoc();
     } catch (const Exception &) {
     }
     panel.ClearObjects();

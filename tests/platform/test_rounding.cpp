@@ -1,5 +1,7 @@
 #include "platform/Rounding.h"
 
+#include <climits>
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(Rounding, HalfEvenTiesGoToTheEvenNeighbour)
@@ -26,4 +28,12 @@ TEST(Rounding, TruncDropsTheFraction)
 {
     EXPECT_EQ(sw::truncTowardZero(-2.7), -2);
     EXPECT_EQ(sw::truncTowardZero(2.7), 2);
+}
+
+TEST(Rounding, OutOfRangeValuesSaturate)
+{
+    EXPECT_EQ(sw::roundHalfEven(3e9), INT_MAX);
+    EXPECT_EQ(sw::roundHalfEven(-3e9), INT_MIN);
+    EXPECT_EQ(sw::truncTowardZero(1e300), INT_MAX);
+    EXPECT_EQ(sw::roundHalfEven(std::nan("")), 0);
 }
