@@ -1,6 +1,7 @@
 // Writes label files with every kind of object into a folder, as seeds for
 // the label-file fuzzer.
 #include "objects/TGCounterLabel.h"
+#include "objects/TGImage.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "persistence/TGLabelObjectFiler.h"
@@ -40,5 +41,15 @@ int main(int argc, char **argv)
     TLabelLayout layout = TLabelLayout::defaultLayout();
     layout.RightHalfOffset = 0.125;
     TGLabelObjectFiler().WriteLabelFile(panel, dir.filePath("objects.sk"), layout);
+
+    // A small picture, so that the fuzzer sees a picture's data.
+    QImage pixels(4, 3, QImage::Format_RGB32);
+    pixels.fill(qRgb(10, 120, 200));
+    auto *image = new TGImage;
+    image->Loaded();
+    image->Picture()->setImage(pixels);
+    image->SetBorderStyle(bsSingle);
+    panel.PlaceObject(image, QRect(180, 5, 40, 30));
+    TGLabelObjectFiler().WriteLabelFile(panel, dir.filePath("image.sk"), layout);
     return 0;
 }

@@ -7,7 +7,7 @@ STICKWELL_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
-  poppler-utils fonts-symbola
+  poppler-utils fonts-symbola qt6-image-formats-plugins
 )
 
 stickwell_install_packages() {

@@ -3,6 +3,7 @@
 #include "help/ui/THelpWindow.h"
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/LabelObjectDialogs.h"
+#include "objects/ui/TGImageBrowser.h"
 #include "objects/ui/TMultiLineTextEditor.h"
 #include "objects/ui/WidgetMenuPresenter.h"
 #include "platform/MessageService.h"
@@ -25,6 +26,7 @@ void installWindowServices()
     WidgetMenuPresenter::install();
     LabelObjectDialogs::install();
     TMultiLineTextEditor::install();
+    TGImageBrowser::install();
     DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };
 }
 

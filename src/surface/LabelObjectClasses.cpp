@@ -1,6 +1,7 @@
 #include "surface/LabelObjectClasses.h"
 
 #include "objects/TGCounterLabel.h"
+#include "objects/TGImage.h"
 #include "objects/TGLabelShapes.h"
 #include "objects/TGLineShape.h"
 #include "objects/TGMultiLineLabel.h"
@@ -17,6 +18,7 @@ void registerLabelObjectClasses()
     // TGCounterLabel, TGPRichBaseLabel, TGSuperText. Each kind is added
     // here as it is built.
     RegisterClass<TGLineShape>();
+    RegisterClass<TGImage>();
     RegisterClass<TGLabelShapes>();
     RegisterClass<TGPLabel>();
     RegisterClass<TGSymbolLabel>();

@@ -1,0 +1,312 @@
+#include "objects/ui/TGImageBrowser.h"
+
+#include "objects/ObjectEditors.h"
+#include "objects/TGImage.h"
+#include "objects/TSmartImage.h"
+#include "objects/ui/DialogButtons.h"
+#include "platform/Canvas.h"
+#include "platform/MessageService.h"
+#include "platform/ScreenCursor.h"
+#include "platform/TPicture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace sw {
+
+namespace {
+
+const QString kErrorLoading = QStringLiteral("Error loading file!");
+
+// What the preview shows for a picture: its image, or for a metafile the
+// box the label shows in its place.
+QPixmap previewPixmap(const TPicture &picture)
+{
+    switch (picture.kind()) {
+    case TPicture::Kind::Bitmap:
+    case TPicture::Kind::Icon:
+        return QPixmap::fromImage(picture.image());
+    case TPicture::Kind::Metafile: {
+        QSize size = picture.size();
+        if (size.width() <= 0 || size.height() <= 0 || size.width() > 4096 || size.height() > 4096)
+            size = QSize(105, 105);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            Canvas canvas(&image);
+            TGImage::PaintPlaceholder(canvas, size.width(), size.height(), true);
+        }
+        return QPixmap::fromImage(image);
+    }
+    case TPicture::Kind::None:
+        break;
+    }
+    return QPixmap();
+}
+
+} // namespace
+
+TGImageBrowser::TGImageBrowser(QWidget *parent)
+    : QDialog(parent)
+    , mDrives(new QComboBox(this))
+    , mFolders(new QFileSystemModel(this))
+    , mTree(new QTreeView(this))
+    , mFiles(new QListWidget(this))
+    , mScroll(new QScrollArea(this))
+    , mImage(new QLabel)
+    , mStretch(new QCheckBox(QStringLiteral("Stretch"), this))
+    , mAutoSize(new QCheckBox(QStringLiteral("AutoSize"), this))
+    , mSmartImage(new TSmartImage(this))
+    , mPreview(new TPicture(this))
+{
+    setWindowTitle(QStringLiteral("Load Image File "));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    mDrives->setObjectName(QStringLiteral("DriveComboBox1"));
+    mTree->setObjectName(QStringLiteral("DirectoryListBox1"));
+    mFiles->setObjectName(QStringLiteral("FileListBox1"));
+    mScroll->setObjectName(QStringLiteral("ScrollBox1"));
+    mImage->setObjectName(QStringLiteral("Image1"));
+    mStretch->setObjectName(QStringLiteral("CBStretch"));
+    mAutoSize->setObjectName(QStringLiteral("CBAutoSize"));
+    mStretch->setToolTip(QStringLiteral("Stretch image to max display size"));
+    mAutoSize->setToolTip(QStringLiteral("AutoSize TImage"));
+
+    for (const QFileInfo &drive : QDir::drives())
+        mDrives->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
+    mFolders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    mFolders->setRootPath(QString());
+    mTree->setModel(mFolders);
+    mTree->setHeaderHidden(true);
+    for (int column = 1; column < mFolders->columnCount(); ++column)
+        mTree->hideColumn(column);
+
+    mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mImage->setBackgroundRole(QPalette::Base);
+    mImage->resize(218, 203);
+    mScroll->setWidget(mImage);
+
+    auto *options = new QGroupBox(QStringLiteral(" Options "), this);
+    auto *optionsLayout = new QHBoxLayout(options);
+    optionsLayout->addWidget(mStretch);
+    optionsLayout->addWidget(mAutoSize);
+
+    auto *folderColumn = new QVBoxLayout;
+    folderColumn->addWidget(mDrives);
+    folderColumn->addWidget(mTree, 1);
+    auto *previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(mScroll, 1);
+    previewColumn->addWidget(options);
+    auto *buttons = new DialogButtons(this, HelpTopic);
+    buttons->okButton()->setObjectName(QStringLiteral("OKButton"));
+    previewColumn->addLayout(buttons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(folderColumn, 3);
+    layout->addWidget(mFiles, 2);
+    layout->addLayout(previewColumn, 4);
+    setFixedSize(592, 300);
+
+    connect(mDrives, &QComboBox::textActivated, this, [this](const QString &drive) { setDirectory(drive); });
+    connect(mTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!mSettingDirectory && current.isValid())
+                    setDirectory(mFolders->filePath(current));
+            });
+    // The model reads folders in the background: show the current folder
+    // once its parents have been read.
+    connect(mFolders, &QFileSystemModel::directoryLoaded, this, [this] {
+        const QModelIndex index = mFolders->index(mDirectory);
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+            mTree->expand(up);
+        mTree->scrollTo(index);
+    });
+    connect(mFiles, &QListWidget::currentRowChanged, this, [this] { fileChanged(); });
+    connect(mStretch, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked)
+            mAutoSize->setChecked(false);
+        applyPreviewMode();
+    });
+    connect(mAutoSize, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked)
+            mStretch->setChecked(false);
+        applyPreviewMode();
+    });
+    connect(mPreview, &TPicture::changed, this, [this] { showPreview(); });
+
+    setDirectory(QDir::currentPath());
+    ScreenCursor::set(ScreenCursor::Default);
+}
+
+TGImageBrowser::~TGImageBrowser() = default;
+
+QStringList TGImageBrowser::Mask()
+{
+    return {QStringLiteral("*.BMP"), QStringLiteral("*.DIB"), QStringLiteral("*.JPG"),
+            QStringLiteral("*.JIF"), QStringLiteral("*.PCX"), QStringLiteral("*.RLE"),
+            QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO")};
+}
+
+void TGImageBrowser::setDirectory(const QString &path)
+{
+    const QString dir = QDir(path).absolutePath();
+    if (!QFileInfo(dir).isDir())
+        return;
+    mSettingDirectory = true;
+    mDirectory = dir;
+    const QModelIndex index = mFolders->index(dir);
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        mTree->expand(up);
+    mTree->setCurrentIndex(index);
+    mTree->scrollTo(index);
+    mSettingDirectory = false;
+
+    const QSignalBlocker block(mFiles);
+    mFiles->clear();
+    // QDir matches the patterns without regard to case unless told otherwise.
+    mFiles->addItems(QDir(dir).entryList(Mask(), QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+}
+
+QStringList TGImageBrowser::listedFiles() const
+{
+    QStringList names;
+    for (int i = 0; i < mFiles->count(); ++i)
+        names << mFiles->item(i)->text();
+    return names;
+}
+
+bool TGImageBrowser::selectFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (QDir(info.absolutePath()).absolutePath() != mDirectory)
+        setDirectory(info.absolutePath());
+    const QList<QListWidgetItem *> found = mFiles->findItems(info.fileName(), Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    const int row = mFiles->row(found.first());
+    if (row == mFiles->currentRow())
+        fileChanged();
+    else
+        mFiles->setCurrentRow(row);
+    return true;
+}
+
+QString TGImageBrowser::selectedFile() const
+{
+    const QListWidgetItem *item = mFiles->currentItem();
+    if (!item || mDirectory.isEmpty())
+        return QString();
+    return QDir(mDirectory).filePath(item->text());
+}
+
+TPicture &TGImageBrowser::PreviewPicture() const
+{
+    return *mPreview;
+}
+
+void TGImageBrowser::fileChanged()
+{
+    const QString path = selectedFile();
+    if (!path.isEmpty())
+        loadPreview(path);
+}
+
+void TGImageBrowser::loadPreview(const QString &path)
+{
+    const QString ext = QLatin1Char('.') + QFileInfo(path).suffix().toUpper();
+    if (ext == QLatin1String(".BMP") || ext == QLatin1String(".WMF")) {
+        if (!mPreview->loadFromFile(path)) {
+            mPreview->clear();
+            MessageService::error(kErrorLoading);
+        }
+        return;
+    }
+    if (ext == QLatin1String(".ICO")) {
+        QImageReader reader(path, "ico");
+        const QImage icon = reader.read();
+        if (icon.isNull())
+            mPreview->clear();
+        else
+            mPreview->setImage(TSmartImage::IconToBitmap(icon));
+        return;
+    }
+    mSmartImage->LoadFromFile(path);
+    QCoreApplication::processEvents();
+    mPreview->Assign(*mSmartImage->Picture());
+}
+
+void TGImageBrowser::showPreview()
+{
+    const QPixmap pixmap = previewPixmap(*mPreview);
+    if (pixmap.isNull())
+        mImage->clear();
+    else
+        mImage->setPixmap(pixmap);
+    applyPreviewMode();
+}
+
+void TGImageBrowser::applyPreviewMode()
+{
+    if (mAutoSize->isChecked()) {
+        // The preview takes the picture's size and keeps its place; the box
+        // scrolls over it.
+        mScroll->setWidgetResizable(false);
+        mImage->setScaledContents(false);
+        const QPixmap pixmap = mImage->pixmap();
+        mImage->resize(pixmap.isNull() ? QSize(218, 203) : pixmap.size());
+    } else {
+        mScroll->setWidgetResizable(true);
+        mImage->setScaledContents(mStretch->isChecked());
+    }
+}
+
+void TGImageBrowser::applyTo(TGImage &image) const
+{
+    if (selectedFile().isEmpty())
+        return;
+    image.ApplyBrowsedPicture(*mPreview, mStretch->isChecked(), mAutoSize->isChecked());
+}
+
+bool TGImageBrowser::Browse(TGImage &image, QWidget *parent)
+{
+    const QString folder = QDir::currentPath();
+    bool accepted = false;
+    {
+        TGImageBrowser browser(parent ? parent : QApplication::activeWindow());
+        browser.CBStretch()->setChecked(image.Stretch());
+        browser.CBAutoSize()->setChecked(image.AutoSize());
+        accepted = browser.exec() == QDialog::Accepted;
+        if (accepted) {
+            try {
+                browser.applyTo(image);
+            } catch (const std::exception &) {
+                MessageService::error(kErrorLoading);
+                image.Picture()->clear();
+            }
+        }
+    }
+    QDir::setCurrent(folder); // a failure here does not matter
+    return accepted;
+}
+
+void TGImageBrowser::install()
+{
+    ObjectEditors::setEditor("TGImage", [](TGGraphicControl *object) {
+        auto *image = qobject_cast<TGImage *>(object);
+        return image && Browse(*image);
+    });
+}
+
+} // namespace sw

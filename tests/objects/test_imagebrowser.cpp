@@ -1,0 +1,168 @@
+// The "Load Image File " window driven offscreen: the file list's mask,
+// the preview of each kind of file, the option boxes, and what OK and
+// Cancel do to the image object.
+#include "FakePanelHost.h"
+
+#include "objects/ObjectEditors.h"
+#include "objects/TGImage.h"
+#include "objects/ui/TGImageBrowser.h"
+#include "platform/MessageService.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace sw;
+
+namespace {
+
+class ImageBrowserTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(qRgb(200, 10, 10));
+        image.save(path("red.bmp"), "BMP");
+        image.save(path("SHOUT.BMP"), "BMP");
+        image.save(path("photo.jpg"), "JPG");
+        image.save(path("notlisted.png"), "PNG");
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        for (int i = 0; i < 16; ++i)
+            icon.setPixel(i, i, qRgba(0, 0, 255, 255));
+        icon.save(path("cross.ico"), "ICO");
+        writeFile("broken.bmp", QByteArray("BM") + QByteArray(60, '\x7f'));
+        writeFile("broken.jpg", QByteArray("\xff\xd8\xff garbage"));
+    }
+
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    void writeFile(const char *name, const QByteArray &data)
+    {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(data);
+    }
+
+    QTemporaryDir dir;
+    ScriptedMessageHandler messages;
+    ScopedMessageHandler scope{&messages};
+};
+
+} // namespace
+
+TEST_F(ImageBrowserTest, ListsPictureFilesWhateverTheCase)
+{
+    TGImageBrowser browser;
+    EXPECT_EQ(browser.windowTitle(), QStringLiteral("Load Image File "));
+    browser.setDirectory(dir.path());
+    EXPECT_EQ(browser.listedFiles(),
+              (QStringList{QStringLiteral("broken.bmp"), QStringLiteral("broken.jpg"), QStringLiteral("cross.ico"),
+                           QStringLiteral("photo.jpg"), QStringLiteral("red.bmp"), QStringLiteral("SHOUT.BMP")}));
+    EXPECT_FALSE(browser.selectFile(path("notlisted.png")));
+    EXPECT_TRUE(browser.selectedFile().isEmpty());
+}
+
+TEST_F(ImageBrowserTest, PreviewsEachKindAsABitmap)
+{
+    TGImageBrowser browser;
+    ASSERT_TRUE(browser.selectFile(path("SHOUT.BMP")));
+    EXPECT_EQ(browser.selectedFile(), path("SHOUT.BMP"));
+    EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Bitmap);
+    EXPECT_FALSE(browser.Image1()->pixmap().isNull());
+
+    ASSERT_TRUE(browser.selectFile(path("photo.jpg")));
+    EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Bitmap);
+    EXPECT_EQ(browser.PreviewPicture().size(), QSize(30, 20));
+
+    // An icon becomes a bitmap, its transparent parts white.
+    ASSERT_TRUE(browser.selectFile(path("cross.ico")));
+    EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Bitmap);
+    EXPECT_EQ(browser.PreviewPicture().image().pixel(3, 3), qRgb(0, 0, 255));
+    EXPECT_EQ(browser.PreviewPicture().image().pixel(3, 4), qRgb(255, 255, 255));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ImageBrowserTest, UnreadableFilesLeaveThePreviewEmpty)
+{
+    TGImageBrowser browser;
+    ASSERT_TRUE(browser.selectFile(path("red.bmp")));
+    ASSERT_TRUE(browser.selectFile(path("broken.bmp")));
+    EXPECT_TRUE(browser.PreviewPicture().isEmpty());
+    EXPECT_TRUE(browser.Image1()->pixmap().isNull());
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Error loading file!")});
+
+    // Other kinds are reported by the loader in words of their own.
+    ASSERT_TRUE(browser.selectFile(path("red.bmp")));
+    ASSERT_TRUE(browser.selectFile(path("broken.jpg")));
+    EXPECT_TRUE(browser.PreviewPicture().isEmpty());
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_TRUE(messages.texts()[1].contains(QLatin1String("broken.jpg")));
+}
+
+TEST_F(ImageBrowserTest, OptionBoxesExcludeEachOther)
+{
+    TGImageBrowser browser;
+    browser.CBStretch()->setChecked(true);
+    browser.CBAutoSize()->setChecked(true);
+    EXPECT_FALSE(browser.CBStretch()->isChecked());
+    browser.CBStretch()->setChecked(true);
+    EXPECT_FALSE(browser.CBAutoSize()->isChecked());
+    browser.CBStretch()->setChecked(false);
+    EXPECT_FALSE(browser.CBAutoSize()->isChecked()); // both may be clear
+
+    ASSERT_TRUE(browser.selectFile(path("red.bmp")));
+    browser.CBAutoSize()->setChecked(true);
+    EXPECT_EQ(browser.Image1()->size(), QSize(30, 20));
+}
+
+TEST_F(ImageBrowserTest, OkGivesTheObjectThePictureAndCancelChangesNothing)
+{
+    TGImageBrowser::install();
+    FakePanelHost panel;
+    TGImage *image = panel.adopt(new TGImage);
+    image->Loaded();
+    image->SetBounds(0, 0, 50, 50);
+    const QString before = QDir::currentPath();
+
+    auto answer = [](const QString &file, bool autoSize, bool ok) {
+        QTimer::singleShot(0, [=] {
+            auto *browser = qobject_cast<TGImageBrowser *>(QApplication::activeModalWidget());
+            ASSERT_NE(browser, nullptr);
+            EXPECT_TRUE(browser->selectFile(file));
+            browser->CBAutoSize()->setChecked(autoSize);
+            ok ? browser->accept() : browser->reject();
+        });
+    };
+
+    answer(path("red.bmp"), false, false);
+    EXPECT_FALSE(ObjectEditors::edit(image));
+    EXPECT_TRUE(image->Picture()->isEmpty());
+    EXPECT_TRUE(image->Stretch());
+
+    panel.resetCounts();
+    answer(path("red.bmp"), true, true);
+    EXPECT_TRUE(image->ObjectMenu().trigger(QStringLiteral("Load Image From Disk")));
+    EXPECT_EQ(image->Picture()->kind(), TPicture::Kind::Bitmap);
+    EXPECT_EQ(image->Picture()->image().pixel(0, 0), qRgb(200, 10, 10));
+    EXPECT_TRUE(image->AutoSize());
+    EXPECT_FALSE(image->Stretch());
+    EXPECT_EQ(image->BoundsRect(), QRect(0, 0, 30, 20));
+    EXPECT_GE(panel.changes, 1);
+
+    // OK on a file that could not be read empties the picture.
+    answer(path("broken.bmp"), false, true);
+    EXPECT_TRUE(ObjectEditors::edit(image));
+    EXPECT_TRUE(image->Picture()->isEmpty());
+    EXPECT_FALSE(image->AutoSize());
+    EXPECT_FALSE(image->Stretch());
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Error loading file!")});
+    EXPECT_EQ(QDir::currentPath(), before);
+}
