@@ -33,7 +33,8 @@ protected:
         image.save(path("red.bmp"), "BMP");
         image.save(path("SHOUT.BMP"), "BMP");
         image.save(path("photo.jpg"), "JPG");
-        image.save(path("notlisted.png"), "PNG");
+        image.save(path("logo.png"), "PNG");
+        writeFile("notes.txt", QByteArray("not a picture"));
         QImage icon(16, 16, QImage::Format_ARGB32);
         icon.fill(Qt::transparent);
         for (int i = 0; i < 16; ++i)
@@ -65,8 +66,9 @@ TEST_F(ImageBrowserTest, ListsPictureFilesWhateverTheCase)
     browser.setDirectory(dir.path());
     EXPECT_EQ(browser.listedFiles(),
               (QStringList{QStringLiteral("broken.bmp"), QStringLiteral("broken.jpg"), QStringLiteral("cross.ico"),
-                           QStringLiteral("photo.jpg"), QStringLiteral("red.bmp"), QStringLiteral("SHOUT.BMP")}));
-    EXPECT_FALSE(browser.selectFile(path("notlisted.png")));
+                           QStringLiteral("logo.png"), QStringLiteral("photo.jpg"), QStringLiteral("red.bmp"),
+                           QStringLiteral("SHOUT.BMP")}));
+    EXPECT_FALSE(browser.selectFile(path("notes.txt")));
     EXPECT_TRUE(browser.selectedFile().isEmpty());
 }
 
@@ -81,6 +83,11 @@ TEST_F(ImageBrowserTest, PreviewsEachKindAsABitmap)
     ASSERT_TRUE(browser.selectFile(path("photo.jpg")));
     EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Bitmap);
     EXPECT_EQ(browser.PreviewPicture().size(), QSize(30, 20));
+
+    // PNG, today's usual format, also arrives as a bitmap.
+    ASSERT_TRUE(browser.selectFile(path("logo.png")));
+    EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Bitmap);
+    EXPECT_EQ(browser.PreviewPicture().image().pixel(5, 5), qRgb(200, 10, 10));
 
     // An icon becomes a bitmap, its transparent parts white.
     ASSERT_TRUE(browser.selectFile(path("cross.ico")));

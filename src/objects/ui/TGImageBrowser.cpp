@@ -154,9 +154,12 @@ TGImageBrowser::~TGImageBrowser() = default;
 
 QStringList TGImageBrowser::Mask()
 {
+    // The classic picture formats, and the ones most pictures come in today
+    // (PNG, GIF, JPEG spelled out); all of them reach the label as bitmaps.
     return {QStringLiteral("*.BMP"), QStringLiteral("*.DIB"), QStringLiteral("*.JPG"),
             QStringLiteral("*.JIF"), QStringLiteral("*.PCX"), QStringLiteral("*.RLE"),
-            QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO")};
+            QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO"),
+            QStringLiteral("*.PNG"), QStringLiteral("*.GIF"), QStringLiteral("*.JPEG")};
 }
 
 void TGImageBrowser::setDirectory(const QString &path)
