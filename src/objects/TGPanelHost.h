@@ -23,6 +23,8 @@ public:
     virtual int panelHeight() const = 0;
     // True while the panel prints: object changes are then not reported.
     virtual bool isPrinting() const = 0;
+    // True while the panel prints a preview run.
+    virtual bool previewMode() const { return false; }
     // True while the selection tool is active.
     virtual bool isPointing() const = 0;
     // Raises the panel's change event (unless a zoom is in progress).

@@ -4,6 +4,7 @@
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/LabelObjectDialogs.h"
 #include "objects/ui/TGImageBrowser.h"
+#include "objects/ui/TSuperShapeProperties.h"
 #include "objects/ui/TMultiLineTextEditor.h"
 #include "objects/ui/WidgetMenuPresenter.h"
 #include "platform/MessageService.h"
@@ -27,6 +28,7 @@ void installWindowServices()
     LabelObjectDialogs::install();
     TMultiLineTextEditor::install();
     TGImageBrowser::install();
+    TSuperShapeProperties::install();
     DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };
 }
 

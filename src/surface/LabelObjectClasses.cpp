@@ -7,6 +7,7 @@
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
+#include "objects/TSuperShape.h"
 #include "persistence/ClassRegistry.h"
 
 namespace sw {
@@ -23,6 +24,7 @@ void registerLabelObjectClasses()
     RegisterClass<TGPLabel>();
     RegisterClass<TGSymbolLabel>();
     RegisterClass<TGMultiLineLabel>();
+    RegisterClass<TSuperShape>();
     RegisterClass<TGCounterLabel>();
 }
 

@@ -67,6 +67,7 @@ public:
     void setSnapToGrid(bool v);
     bool PreviewMode() const { return mPreviewMode; }
     void setPreviewMode(bool v) { mPreviewMode = v; }
+    bool previewMode() const override { return mPreviewMode; }
 
     // The font given to new text objects (the default font of the program).
     TFont &Font() { return *mFont; }

@@ -14,11 +14,16 @@ const struct { const char *name; TColor color; } kColors[] = {
 };
 } // namespace
 
-ColorDropDown::ColorDropDown(QWidget *parent)
+ColorDropDown::ColorDropDown(QWidget *parent, Palette palette)
     : QComboBox(parent)
+    , mPalette(palette)
 {
     for (const auto &c : kColors)
         addItem(swatch(c.color), QLatin1String(c.name), QVariant(static_cast<int>(c.color)));
+    if (palette == ColorDrop) {
+        addItem(swatch(clSilver), QStringLiteral("Light Gray"), QVariant(static_cast<int>(clSilver)));
+        addItem(swatch(clGray), QStringLiteral("Dark Gray"), QVariant(static_cast<int>(clGray)));
+    }
     connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int) { Q_EMIT colorChanged(color()); });
 }
@@ -41,6 +46,8 @@ TColor ColorDropDown::color() const
 void ColorDropDown::setColor(TColor color)
 {
     int index = findData(QVariant(static_cast<int>(color)));
+    if (index < 0 && mPalette == ColorDrop)
+        return;
     if (index < 0) {
         if (mCustomIndex < 0) {
             addItem(swatch(color), QStringLiteral("Custom"), QVariant(static_cast<int>(color)));

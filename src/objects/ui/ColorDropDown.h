@@ -1,6 +1,10 @@
 #pragma once
-// A drop-down list of the sixteen named colours, each with a swatch; a
-// colour that is not among them is shown as an extra "Custom" entry.
+// A drop-down list of named colours, each with a swatch.
+//   Named16: the sixteen named colours; a colour that is not among them is
+//            shown as an extra "Custom" entry.
+//   ColorDrop: those and "Light Gray" and "Dark Gray" (18 entries); showing
+//            a colour selects the first entry of that value, and a colour
+//            not in the list leaves the selection as it was.
 #include "platform/TColor.h"
 
 #include <QComboBox>
@@ -12,7 +16,9 @@ class ColorDropDown : public QComboBox
     Q_OBJECT
 
 public:
-    explicit ColorDropDown(QWidget *parent = nullptr);
+    enum Palette { Named16, ColorDrop };
+
+    explicit ColorDropDown(QWidget *parent = nullptr, Palette palette = Named16);
 
     TColor color() const;
     void setColor(TColor color);
@@ -23,6 +29,7 @@ Q_SIGNALS:
 private:
     static QIcon swatch(TColor color);
     int mCustomIndex = -1;
+    Palette mPalette;
 };
 
 } // namespace sw
