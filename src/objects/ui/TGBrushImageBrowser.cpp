@@ -4,15 +4,14 @@
 #include "objects/TSuperShape.h"
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/LabelSampleView.h"
+#include "objects/ui/PictureFileChooser.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenCursor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QListWidget>
@@ -27,29 +26,14 @@ namespace sw {
 
 TGBrushImageBrowser::TGBrushImageBrowser(const TSuperShape &sample, const QString &lastFile, QWidget *parent)
     : QDialog(parent)
-    , mDrives(new QComboBox(this))
-    , mFolders(new QFileSystemModel(this))
-    , mTree(new QTreeView(this))
-    , mFiles(new QListWidget(this))
+    , mChooser(new PictureFileChooser(Mask(), this))
     , mExample(new TSuperShape)
     , mSmartImage(new TSmartImage(this))
 {
     setWindowTitle(QStringLiteral("Load Texture Image"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    mDrives->setObjectName(QStringLiteral("DriveComboBox1"));
-    mTree->setObjectName(QStringLiteral("DirectoryListBox1"));
-    mFiles->setObjectName(QStringLiteral("FileListBox1"));
     mSmartImage->setObjectName(QStringLiteral("SmartImage1"));
     mExample->setObjectName(QStringLiteral("ExampleSuperShape"));
-
-    for (const QFileInfo &drive : QDir::drives())
-        mDrives->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
-    mFolders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    mFolders->setRootPath(QString());
-    mTree->setModel(mFolders);
-    mTree->setHeaderHidden(true);
-    for (int column = 1; column < mFolders->columnCount(); ++column)
-        mTree->hideColumn(column);
 
     // The example on a white ground, 75 x 75.
     auto *scroll = new QScrollArea(this);
@@ -70,8 +54,8 @@ TGBrushImageBrowser::TGBrushImageBrowser(const TSuperShape &sample, const QStrin
     connect(mExample->Image(), &TBitmap::changed, mView, qOverload<>(&QWidget::update));
 
     auto *folderColumn = new QVBoxLayout;
-    folderColumn->addWidget(mDrives);
-    folderColumn->addWidget(mTree, 1);
+    folderColumn->addWidget(mChooser->drives());
+    folderColumn->addWidget(mChooser->tree(), 1);
     auto *sampleColumn = new QVBoxLayout;
     sampleColumn->addWidget(scroll, 1);
     auto *buttons = new DialogButtons(this, HelpTopic);
@@ -84,27 +68,13 @@ TGBrushImageBrowser::TGBrushImageBrowser(const TSuperShape &sample, const QStrin
     sampleColumn->addLayout(buttons);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(folderColumn, 3);
-    layout->addWidget(mFiles, 2);
+    layout->addWidget(mChooser->files(), 2);
     layout->addLayout(sampleColumn, 3);
     setFixedSize(596, 286);
 
-    connect(mDrives, &QComboBox::textActivated, this, [this](const QString &drive) { setDirectory(drive); });
-    connect(mTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (!mSettingDirectory && current.isValid())
-                    setDirectory(mFolders->filePath(current));
-            });
-    connect(mFolders, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex index = mFolders->index(mDirectory);
-        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-            mTree->expand(up);
-        mTree->scrollTo(index);
-    });
-    connect(mFiles, &QListWidget::currentRowChanged, this, [this] {
-        const QString path = selectedFile();
-        if (!path.isEmpty())
-            loadTexture(path);
-        mFiles->setFocus();
+    connect(mChooser, &PictureFileChooser::fileChosen, this, [this](const QString &path) {
+        loadTexture(path);
+        mChooser->files()->setFocus();
     });
 
     ScreenCursor::set(ScreenCursor::Default);
@@ -128,54 +98,27 @@ QString TGBrushImageBrowser::TextureFolder()
 
 void TGBrushImageBrowser::setDirectory(const QString &path)
 {
-    const QString dir = QDir(path).absolutePath();
-    if (!QFileInfo(dir).isDir())
-        return;
-    mSettingDirectory = true;
-    mDirectory = dir;
-    const QModelIndex index = mFolders->index(dir);
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-        mTree->expand(up);
-    mTree->setCurrentIndex(index);
-    mTree->scrollTo(index);
-    mSettingDirectory = false;
+    mChooser->setDirectory(path);
+}
 
-    const QSignalBlocker block(mFiles);
-    mFiles->clear();
-    // QDir matches the patterns without regard to case.
-    mFiles->addItems(QDir(dir).entryList(Mask(), QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+QString TGBrushImageBrowser::directory() const
+{
+    return mChooser->directory();
 }
 
 QStringList TGBrushImageBrowser::listedFiles() const
 {
-    QStringList names;
-    for (int i = 0; i < mFiles->count(); ++i)
-        names << mFiles->item(i)->text();
-    return names;
+    return mChooser->listedFiles();
 }
 
 bool TGBrushImageBrowser::selectFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (QDir(info.absolutePath()).absolutePath() != mDirectory)
-        setDirectory(info.absolutePath());
-    const QList<QListWidgetItem *> found = mFiles->findItems(info.fileName(), Qt::MatchExactly);
-    if (found.isEmpty())
-        return false;
-    const int row = mFiles->row(found.first());
-    if (row == mFiles->currentRow())
-        loadTexture(selectedFile());
-    else
-        mFiles->setCurrentRow(row);
-    return true;
+    return mChooser->selectFile(path);
 }
 
 QString TGBrushImageBrowser::selectedFile() const
 {
-    const QListWidgetItem *item = mFiles->currentItem();
-    if (!item || mDirectory.isEmpty())
-        return QString();
-    return QDir(mDirectory).filePath(item->text());
+    return mChooser->selectedFile();
 }
 
 void TGBrushImageBrowser::loadTexture(const QString &path)

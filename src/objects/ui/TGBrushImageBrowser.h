@@ -8,14 +8,11 @@
 #include <QString>
 #include <QStringList>
 
-class QComboBox;
-class QFileSystemModel;
-class QListWidget;
-class QTreeView;
 
 namespace sw {
 
 class LabelSampleView;
+class PictureFileChooser;
 class TSmartImage;
 class TSuperShape;
 
@@ -37,7 +34,7 @@ public:
     static QString TextureFolder();
 
     void setDirectory(const QString &path);
-    QString directory() const { return mDirectory; }
+    QString directory() const;
     QStringList listedFiles() const;
     // Selects the file as a click in the list would (showing its folder
     // first) and loads it; false when the list does not show it.
@@ -56,15 +53,10 @@ public:
     QImage Texture() const;
 
 private:
-    QComboBox *mDrives;
-    QFileSystemModel *mFolders;
-    QTreeView *mTree;
-    QListWidget *mFiles;
+    PictureFileChooser *mChooser;
     LabelSampleView *mView;
     TSuperShape *mExample;
     TSmartImage *mSmartImage;
-    QString mDirectory;
-    bool mSettingDirectory = false;
 };
 
 } // namespace sw

@@ -4,6 +4,7 @@
 #include "objects/TGImage.h"
 #include "objects/TSmartImage.h"
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/PictureFileChooser.h"
 #include "platform/Canvas.h"
 #include "platform/MessageService.h"
 #include "platform/ScreenCursor.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -62,10 +62,7 @@ QPixmap previewPixmap(const TPicture &picture)
 
 TGImageBrowser::TGImageBrowser(QWidget *parent)
     : QDialog(parent)
-    , mDrives(new QComboBox(this))
-    , mFolders(new QFileSystemModel(this))
-    , mTree(new QTreeView(this))
-    , mFiles(new QListWidget(this))
+    , mChooser(new PictureFileChooser(Mask(), this))
     , mScroll(new QScrollArea(this))
     , mImage(new QLabel)
     , mStretch(new QCheckBox(QStringLiteral("Stretch"), this))
@@ -75,24 +72,12 @@ TGImageBrowser::TGImageBrowser(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Load Image File "));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    mDrives->setObjectName(QStringLiteral("DriveComboBox1"));
-    mTree->setObjectName(QStringLiteral("DirectoryListBox1"));
-    mFiles->setObjectName(QStringLiteral("FileListBox1"));
     mScroll->setObjectName(QStringLiteral("ScrollBox1"));
     mImage->setObjectName(QStringLiteral("Image1"));
     mStretch->setObjectName(QStringLiteral("CBStretch"));
     mAutoSize->setObjectName(QStringLiteral("CBAutoSize"));
     mStretch->setToolTip(QStringLiteral("Stretch image to max display size"));
     mAutoSize->setToolTip(QStringLiteral("AutoSize TImage"));
-
-    for (const QFileInfo &drive : QDir::drives())
-        mDrives->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
-    mFolders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    mFolders->setRootPath(QString());
-    mTree->setModel(mFolders);
-    mTree->setHeaderHidden(true);
-    for (int column = 1; column < mFolders->columnCount(); ++column)
-        mTree->hideColumn(column);
 
     mImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mImage->setBackgroundRole(QPalette::Base);
@@ -105,8 +90,8 @@ TGImageBrowser::TGImageBrowser(QWidget *parent)
     optionsLayout->addWidget(mAutoSize);
 
     auto *folderColumn = new QVBoxLayout;
-    folderColumn->addWidget(mDrives);
-    folderColumn->addWidget(mTree, 1);
+    folderColumn->addWidget(mChooser->drives());
+    folderColumn->addWidget(mChooser->tree(), 1);
     auto *previewColumn = new QVBoxLayout;
     previewColumn->addWidget(mScroll, 1);
     previewColumn->addWidget(options);
@@ -115,25 +100,11 @@ TGImageBrowser::TGImageBrowser(QWidget *parent)
     previewColumn->addLayout(buttons);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(folderColumn, 3);
-    layout->addWidget(mFiles, 2);
+    layout->addWidget(mChooser->files(), 2);
     layout->addLayout(previewColumn, 4);
     setFixedSize(592, 300);
 
-    connect(mDrives, &QComboBox::textActivated, this, [this](const QString &drive) { setDirectory(drive); });
-    connect(mTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (!mSettingDirectory && current.isValid())
-                    setDirectory(mFolders->filePath(current));
-            });
-    // The model reads folders in the background: show the current folder
-    // once its parents have been read.
-    connect(mFolders, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex index = mFolders->index(mDirectory);
-        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-            mTree->expand(up);
-        mTree->scrollTo(index);
-    });
-    connect(mFiles, &QListWidget::currentRowChanged, this, [this] { fileChanged(); });
+    connect(mChooser, &PictureFileChooser::fileChosen, this, [this](const QString &path) { loadPreview(path); });
     connect(mStretch, &QCheckBox::toggled, this, [this](bool checked) {
         if (checked)
             mAutoSize->setChecked(false);
@@ -164,66 +135,32 @@ QStringList TGImageBrowser::Mask()
 
 void TGImageBrowser::setDirectory(const QString &path)
 {
-    const QString dir = QDir(path).absolutePath();
-    if (!QFileInfo(dir).isDir())
-        return;
-    mSettingDirectory = true;
-    mDirectory = dir;
-    const QModelIndex index = mFolders->index(dir);
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-        mTree->expand(up);
-    mTree->setCurrentIndex(index);
-    mTree->scrollTo(index);
-    mSettingDirectory = false;
+    mChooser->setDirectory(path);
+}
 
-    const QSignalBlocker block(mFiles);
-    mFiles->clear();
-    // QDir matches the patterns without regard to case unless told otherwise.
-    mFiles->addItems(QDir(dir).entryList(Mask(), QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+QString TGImageBrowser::directory() const
+{
+    return mChooser->directory();
 }
 
 QStringList TGImageBrowser::listedFiles() const
 {
-    QStringList names;
-    for (int i = 0; i < mFiles->count(); ++i)
-        names << mFiles->item(i)->text();
-    return names;
+    return mChooser->listedFiles();
 }
 
 bool TGImageBrowser::selectFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (QDir(info.absolutePath()).absolutePath() != mDirectory)
-        setDirectory(info.absolutePath());
-    const QList<QListWidgetItem *> found = mFiles->findItems(info.fileName(), Qt::MatchExactly);
-    if (found.isEmpty())
-        return false;
-    const int row = mFiles->row(found.first());
-    if (row == mFiles->currentRow())
-        fileChanged();
-    else
-        mFiles->setCurrentRow(row);
-    return true;
+    return mChooser->selectFile(path);
 }
 
 QString TGImageBrowser::selectedFile() const
 {
-    const QListWidgetItem *item = mFiles->currentItem();
-    if (!item || mDirectory.isEmpty())
-        return QString();
-    return QDir(mDirectory).filePath(item->text());
+    return mChooser->selectedFile();
 }
 
 TPicture &TGImageBrowser::PreviewPicture() const
 {
     return *mPreview;
-}
-
-void TGImageBrowser::fileChanged()
-{
-    const QString path = selectedFile();
-    if (!path.isEmpty())
-        loadPreview(path);
 }
 
 void TGImageBrowser::loadPreview(const QString &path)

@@ -9,15 +9,12 @@
 #include <QStringList>
 
 class QCheckBox;
-class QComboBox;
-class QFileSystemModel;
 class QLabel;
-class QListWidget;
 class QScrollArea;
-class QTreeView;
 
 namespace sw {
 
+class PictureFileChooser;
 class TGImage;
 class TPicture;
 class TSmartImage;
@@ -37,7 +34,7 @@ public:
 
     // Shows the folder in the tree and its picture files in the list.
     void setDirectory(const QString &path);
-    QString directory() const { return mDirectory; }
+    QString directory() const;
     QStringList listedFiles() const;
     // Selects the file as a click in the list would, showing its folder
     // first, and loads the preview. False when the list does not show it.
@@ -71,22 +68,16 @@ public:
     static void install();
 
 private:
-    void fileChanged();
     void showPreview();
     void applyPreviewMode();
 
-    QComboBox *mDrives;
-    QFileSystemModel *mFolders;
-    QTreeView *mTree;
-    QListWidget *mFiles;
+    PictureFileChooser *mChooser;
     QScrollArea *mScroll;
     QLabel *mImage;
     QCheckBox *mStretch;
     QCheckBox *mAutoSize;
     TSmartImage *mSmartImage;
     TPicture *mPreview;
-    QString mDirectory;
-    bool mSettingDirectory = false;
 };
 
 } // namespace sw

@@ -1,0 +1,109 @@
+#include "objects/ui/PictureFileChooser.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QListWidget>
+#include <QTreeView>
+
+namespace sw {
+
+PictureFileChooser::PictureFileChooser(const QStringList &mask, QWidget *parent)
+    : QObject(parent)
+    , mMask(mask)
+    , mDrives(new QComboBox(parent))
+    , mFolders(new QFileSystemModel(this))
+    , mTree(new QTreeView(parent))
+    , mFiles(new QListWidget(parent))
+{
+    mDrives->setObjectName(QStringLiteral("DriveComboBox1"));
+    mTree->setObjectName(QStringLiteral("DirectoryListBox1"));
+    mFiles->setObjectName(QStringLiteral("FileListBox1"));
+
+    for (const QFileInfo &drive : QDir::drives())
+        mDrives->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
+    mFolders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    mFolders->setRootPath(QString());
+    mTree->setModel(mFolders);
+    mTree->setHeaderHidden(true);
+    for (int column = 1; column < mFolders->columnCount(); ++column)
+        mTree->hideColumn(column);
+
+    connect(mDrives, &QComboBox::textActivated, this, [this](const QString &drive) { setDirectory(drive); });
+    connect(mTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!mSettingDirectory && current.isValid())
+                    setDirectory(mFolders->filePath(current));
+            });
+    // The model reads folders in the background: show the current folder
+    // once its parents have been read.
+    connect(mFolders, &QFileSystemModel::directoryLoaded, this, [this] {
+        const QModelIndex index = mFolders->index(mDirectory);
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+            mTree->expand(up);
+        mTree->scrollTo(index);
+    });
+    connect(mFiles, &QListWidget::currentRowChanged, this, [this] { emitSelected(); });
+}
+
+void PictureFileChooser::setDirectory(const QString &path)
+{
+    const QString dir = QDir(path).absolutePath();
+    if (!QFileInfo(dir).isDir())
+        return;
+    mSettingDirectory = true;
+    mDirectory = dir;
+    const QModelIndex index = mFolders->index(dir);
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        mTree->expand(up);
+    mTree->setCurrentIndex(index);
+    mTree->scrollTo(index);
+    mSettingDirectory = false;
+
+    const QSignalBlocker block(mFiles);
+    mFiles->clear();
+    // QDir matches the patterns without regard to case unless told otherwise.
+    mFiles->addItems(QDir(dir).entryList(mMask, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+}
+
+QStringList PictureFileChooser::listedFiles() const
+{
+    QStringList names;
+    for (int i = 0; i < mFiles->count(); ++i)
+        names << mFiles->item(i)->text();
+    return names;
+}
+
+bool PictureFileChooser::selectFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (QDir(info.absolutePath()).absolutePath() != mDirectory)
+        setDirectory(info.absolutePath());
+    const QList<QListWidgetItem *> found = mFiles->findItems(info.fileName(), Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    const int row = mFiles->row(found.first());
+    if (row == mFiles->currentRow())
+        emitSelected();
+    else
+        mFiles->setCurrentRow(row);
+    return true;
+}
+
+QString PictureFileChooser::selectedFile() const
+{
+    const QListWidgetItem *item = mFiles->currentItem();
+    if (!item || mDirectory.isEmpty())
+        return QString();
+    return QDir(mDirectory).filePath(item->text());
+}
+
+void PictureFileChooser::emitSelected()
+{
+    const QString path = selectedFile();
+    if (!path.isEmpty())
+        Q_EMIT fileChosen(path);
+}
+
+} // namespace sw
