@@ -1,42 +1,20 @@
 // The text, counter and symbol labels through the component stream: every
 // persisted property comes back, the font as a nested object, and defaults
 // stay out of the stream.
+#include "ObjectTestUtil.h"
 #include "objects/TGCounterLabel.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "persistence/ClassRegistry.h"
-#include "persistence/TReader.h"
-#include "persistence/TWriter.h"
 #include "platform/TFont.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace sw;
+using sw::test::readBack;
+using sw::test::write;
 
 namespace {
-
-QByteArray write(QObject *object)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    TWriter writer(&buffer);
-    writer.WriteRootComponent(object);
-    writer.FlushBuffer();
-    return buffer.data();
-}
-
-template <class T>
-T *readBack(QObject *parent, const QByteArray &data)
-{
-    QBuffer buffer;
-    buffer.setData(data + QByteArray(1, '\0')); // the end of the component list
-    buffer.open(QIODevice::ReadOnly);
-    TReader reader(&buffer);
-    T *result = nullptr;
-    reader.ReadComponents(nullptr, parent, [&](QObject *c) { result = qobject_cast<T *>(c); });
-    return result;
-}
 
 struct LabelStream : ::testing::Test
 {

@@ -4,6 +4,7 @@
 #include "platform/Canvas.h"
 
 #include <QPainter>
+#include <QScrollArea>
 
 namespace sw {
 
@@ -37,6 +38,27 @@ void LabelSampleView::paintEvent(QPaintEvent *)
     const QImage image = render();
     QPainter painter(this);
     painter.drawImage(0, 0, image);
+}
+
+QScrollArea *LabelSampleView::onWhiteGround(TGGraphicControl *object, int size, QWidget *parent,
+                                            LabelSampleView **view)
+{
+    auto *scroll = new QScrollArea(parent);
+    scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    auto *ground = new QWidget;
+    ground->setAutoFillBackground(true);
+    QPalette white = ground->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    ground->setPalette(white);
+    ground->setMinimumSize(size + 20, size + 20);
+    scroll->setWidgetResizable(true);
+    auto *sample = new LabelSampleView(object, ground);
+    sample->setFixedSize(size, size);
+    sample->move(10, 10);
+    scroll->setWidget(ground);
+    if (view)
+        *view = sample;
+    return scroll;
 }
 
 } // namespace sw

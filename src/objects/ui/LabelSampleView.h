@@ -4,6 +4,8 @@
 // it.
 #include <QWidget>
 
+class QScrollArea;
+
 namespace sw {
 
 class TGGraphicControl;
@@ -19,6 +21,12 @@ public:
     TGGraphicControl *object() const { return mObject; }
     // What the view shows, at the view's size.
     QImage render();
+
+    // The sample as property windows show it: a view of size x size at
+    // (10, 10) on a white ground inside a scroll box named "ScrollBox1".
+    // The view (returned in *view) takes ownership of the object.
+    static QScrollArea *onWhiteGround(TGGraphicControl *object, int size, QWidget *parent,
+                                      LabelSampleView **view);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -36,19 +36,7 @@ TGBrushImageBrowser::TGBrushImageBrowser(const TSuperShape &sample, const QStrin
     mExample->setObjectName(QStringLiteral("ExampleSuperShape"));
 
     // The example on a white ground, 75 x 75.
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("ScrollBox1"));
-    auto *ground = new QWidget;
-    ground->setAutoFillBackground(true);
-    QPalette white = ground->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    ground->setPalette(white);
-    ground->setMinimumSize(95, 95);
-    scroll->setWidgetResizable(true);
-    mView = new LabelSampleView(mExample, ground);
-    mView->setFixedSize(75, 75);
-    mView->move(10, 10);
-    scroll->setWidget(ground);
+    auto *scroll = LabelSampleView::onWhiteGround(mExample, 75, this, &mView);
     mExample->CopyShapeFrom(sample);
     mExample->SetBounds(0, 0, 75, 75);
     connect(mExample->Image(), &TBitmap::changed, mView, qOverload<>(&QWidget::update));

@@ -67,19 +67,7 @@ TSuperShapeProperties::TSuperShapeProperties(TSuperShape &object, QWidget *paren
     setFont(QFont(QStringLiteral("Arial"), 8));
 
     // The sample, 96 x 96 at (10, 10) on a white ground.
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("ScrollBox1"));
-    auto *ground = new QWidget;
-    ground->setAutoFillBackground(true);
-    QPalette white = ground->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    ground->setPalette(white);
-    ground->setMinimumSize(116, 116);
-    scroll->setWidgetResizable(true);
-    mView = new LabelSampleView(mSample, ground);
-    mView->setFixedSize(96, 96);
-    mView->move(10, 10);
-    scroll->setWidget(ground);
+    auto *scroll = LabelSampleView::onWhiteGround(mSample, 96, this, &mView);
     mSample->SetBounds(0, 0, 96, 96);
 
     mShapeCombo = combo("ShapeCombo",
