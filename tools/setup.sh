@@ -27,6 +27,10 @@ stickwell_install_packages() {
 stickwell_build() {
   local top
   top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  local launcher=()
+  # A compiler cache, when the machine has one, makes rebuilds of a fresh
+  # clone cheap; the build does not need it.
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
   cmake --build "$top/build" -j"$(nproc)" -- --no-print-directory
 }
