@@ -234,3 +234,38 @@ TEST_F(LabelFile, EveryKindOfObjectRoundTripsByteForByte)
     TGLabelObjectFiler().WriteLabelFile(other, path("b.sk"), back);
     EXPECT_EQ(readAll(path("a.sk")), readAll(path("b.sk")));
 }
+
+TEST_F(LabelFile, EveryKindOfObjectIsSavedTheSameAfterZoomingAndBack)
+{
+    const char *kinds[] = {"TGLineShape", "TGImage", "TGLabelShapes", "TGPLabel", "TGSymbolLabel",
+                           "TGMultiLineLabel", "TSuperShape", "TGCounterLabel", "TGPRichBaseLabel", "TGSuperText"};
+    panel.setSize(375, 256);
+    int made = 0;
+    for (const char *kind : kinds) {
+        const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
+        if (!cls || !cls->create)
+            continue;
+        auto *o = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
+        ASSERT_TRUE(o) << kind;
+        o->ApplyFont(panel.Font());
+        o->Loaded();
+        ++made;
+        panel.PlaceObject(o, QRect(7 * made + 3, 11 * made + 1, 37 + 3 * made, 19 + made));
+    }
+    const TLabelLayout layout = TLabelLayout::defaultLayout();
+    TGLabelObjectFiler().WriteLabelFile(panel, path("a.sk"), layout);
+
+    // The program's zoom steps, 0.1 at a time in single precision: to 150 %
+    // and back, to 50 % and back.
+    const auto steps = [this](int n, double by) {
+        for (int i = 0; i < n; ++i)
+            panel.SetZoom(static_cast<float>(panel.ScaleFactor() + by));
+    };
+    steps(5, 0.1);
+    steps(5, -0.1);
+    steps(5, -0.1);
+    steps(5, 0.1);
+    ASSERT_EQ(panel.ScaleFactor(), 1.0f);
+    TGLabelObjectFiler().WriteLabelFile(panel, path("b.sk"), layout);
+    EXPECT_EQ(readAll(path("a.sk")), readAll(path("b.sk")));
+}
