@@ -483,8 +483,21 @@ TEST_F(MainCommandsTest, RecentFileClickOpensTheFile)
 
     mChooser.templateAnswer = smallLayout();
     w.mnuNewFromTemplateClick();
+    const auto entry = [this](int index) {
+        return child<QMenu>("File1")->findChild<QAction *>(QStringLiteral("MRUFile%1").arg(index));
+    };
+
+    // Yes, and the save dialog cancelled: the new design stays, and the
+    // file keeps its place in the list.
+    mMessages.answers.push_back(true);
+    mDialogs.saveAnswer.clear();
+    entry(1)->trigger();
+    EXPECT_TRUE(w.currentFileName().isEmpty());
+    EXPECT_EQ(w.recentFiles().files(), QStringList({path("SK0002.SK"), first}));
+    EXPECT_EQ(entry(1)->data().toString(), first);
+
     mMessages.answers.push_back(false);
-    w.RecentFileClick(first);
+    entry(1)->trigger();
     EXPECT_EQ(w.currentFileName(), first);
     EXPECT_EQ(objects().size(), 2);
     EXPECT_EQ(w.layout().LayoutName, QStringLiteral("Avery 5160 Address"));

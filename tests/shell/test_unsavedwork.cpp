@@ -6,18 +6,14 @@
 #include "persistence/TGLabelObjectFiler.h"
 #include "printing/LabelFileJob.h"
 #include "printing/ui/TLabelPrintPrep.h"
-#include "shell/RecentFiles.h"
 #include "surface/TGHandle.h"
 #include "surface/ui/LabelPanelView.h"
 
 #include "MainWindowTest.h"
 #include "../printing/ui/ModalScript.h"
 
-#include <QAction>
 #include <QFile>
-#include <QMenuBar>
 #include <QTest>
-#include <QToolButton>
 #include <QWindow>
 
 using namespace sw;
@@ -71,6 +67,12 @@ protected:
         QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, from + delta);
     }
 
+    void zoomSteps(int n, bool in)
+    {
+        for (int i = 0; i < n; ++i)
+            in ? mWindow->ZoomSpinnerUpClick() : mWindow->ZoomSpinnerDownClick();
+    }
+
     QStringList questions() const
     {
         QStringList texts;
@@ -80,11 +82,6 @@ protected:
         return texts;
     }
 
-    QAction *recentEntry(int index) const
-    {
-        return mWindow->menuBar()->findChild<QMenu *>(QStringLiteral("File1"))->findChild<QAction *>(
-            QStringLiteral("MRUFile%1").arg(index));
-    }
 };
 
 } // namespace
@@ -353,35 +350,6 @@ TEST_F(UnsavedWork, CancelKeepsTheDesignWhenTheSavedFileCannotBeRead)
     EXPECT_TRUE(w.ChangesMade());
 }
 
-TEST_F(UnsavedWork, ACancelledSaveKeepsTheRecentFileListed)
-{
-    TSKMainScreen &w = start();
-    const QString first = saveDesign("SK0001.SK");
-    mDialogs.saveAnswer = path("SK0002.SK");
-    w.mnuSaveAsClick();
-    ASSERT_EQ(w.recentFiles().files(), QStringList({path("SK0002.SK"), first}));
-    // A new design, not yet saved.
-    mChooser.templateAnswer = smallLayout();
-    w.mnuNewFromTemplateClick();
-    place(1, 1, 20, 20, 3);
-
-    // The click on SK0001, then Yes and the save dialog cancelled: nothing
-    // is opened and the list is as it was.
-    mMessages.answers.push_back(true);
-    mDialogs.saveAnswer.clear();
-    recentEntry(1)->trigger();
-    EXPECT_TRUE(w.currentFileName().isEmpty());
-    EXPECT_EQ(objects().size(), 1);
-    EXPECT_EQ(w.recentFiles().files(), QStringList({path("SK0002.SK"), first}));
-    EXPECT_EQ(recentEntry(1)->data().toString(), first);
-
-    // No: the file opens and goes first.
-    mMessages.answers.push_back(false);
-    recentEntry(1)->trigger();
-    EXPECT_EQ(w.currentFileName(), first);
-    EXPECT_EQ(w.recentFiles().files(), QStringList({first, path("SK0002.SK")}));
-}
-
 TEST_F(UnsavedWork, ZoomingNeverChangesTheSavedDesign)
 {
     // A 3.90625 x 2.6666667 inch label: a panel of 375 x 256 pixels.
@@ -407,20 +375,16 @@ TEST_F(UnsavedWork, ZoomingNeverChangesTheSavedDesign)
     ASSERT_EQ(objects().size(), 3);
     ASSERT_EQ(w.labelPanel().Width(), 375);
     ASSERT_EQ(w.labelPanel().Height(), 256);
-    for (int i = 0; i < 5; ++i)
-        w.ZoomSpinnerUpClick();
+    zoomSteps(5, true);
     ASSERT_EQ(zoomText(), QStringLiteral("150%"));
-    for (int i = 0; i < 5; ++i)
-        w.ZoomSpinnerDownClick();
+    zoomSteps(5, false);
     ASSERT_EQ(zoomText(), QStringLiteral("100%"));
     EXPECT_EQ(objects().at(0)->BoundsRect(), QRect(17, 23, 252, 96));
     EXPECT_EQ(w.labelPanel().Width(), 375);
     EXPECT_EQ(w.labelPanel().Height(), 256);
-    for (int i = 0; i < 5; ++i)
-        w.ZoomSpinnerDownClick();
+    zoomSteps(5, false);
     ASSERT_EQ(zoomText(), QStringLiteral("50%"));
-    for (int i = 0; i < 5; ++i)
-        w.ZoomSpinnerUpClick();
+    zoomSteps(5, true);
     EXPECT_EQ(objects().at(0)->BoundsRect(), QRect(17, 23, 252, 96));
     EXPECT_EQ(objects().at(1)->BoundsRect(), QRect(101, 3, 97, 33));
     EXPECT_EQ(objects().at(2)->BoundsRect(), QRect(5, 151, 13, 101));
@@ -431,8 +395,7 @@ TEST_F(UnsavedWork, ZoomingNeverChangesTheSavedDesign)
     EXPECT_EQ(readAll(path("SK0001.SK")), opened);
 
     // Saved while zoomed: the file holds the same.
-    for (int i = 0; i < 5; ++i)
-        w.ZoomSpinnerUpClick();
+    zoomSteps(5, true);
     w.mnuSaveClick();
     EXPECT_EQ(readAll(path("SK0001.SK")), opened);
     EXPECT_EQ(w.labelPanel().Width(), 563);
@@ -447,7 +410,6 @@ TEST_F(UnsavedWork, ZoomingNeverChangesTheSavedDesign)
         QTest::keyRelease(view(), Qt::Key_Right);
     }
     EXPECT_TRUE(w.ChangesMade());
-    for (int i = 0; i < 5; ++i)
-        w.ZoomSpinnerDownClick();
+    zoomSteps(5, false);
     EXPECT_EQ(moved->BoundsRect(), QRect(22, 23, 252, 96));
 }

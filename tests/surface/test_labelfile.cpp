@@ -48,6 +48,28 @@ struct LabelFile : ::testing::Test
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
+    // Places one object of every label class the program registers, as the
+    // drawing tools make them; the n-th (from 1, also its Tag) in rect(n).
+    // Returns how many.
+    int placeEveryKind(QRect (*rect)(int n))
+    {
+        const char *kinds[] = {"TGLineShape",      "TGImage",     "TGLabelShapes",  "TGPLabel",
+                               "TGSymbolLabel",    "TGMultiLineLabel", "TSuperShape", "TGCounterLabel",
+                               "TGPRichBaseLabel", "TGSuperText"};
+        int made = 0;
+        for (const char *kind : kinds) {
+            const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
+            auto *o = cls && cls->create ? qobject_cast<TGGraphicControl *>(cls->create(nullptr)) : nullptr;
+            if (!o)
+                continue;
+            o->setTag(++made);
+            o->ApplyFont(panel.Font());
+            o->Loaded();
+            panel.PlaceObject(o, rect(made));
+        }
+        return made;
+    }
+
     TGGraphicControl *place(int l, int t, int w, int h, int tag = 0)
     {
         auto *o = new TGGraphicControl;
@@ -202,20 +224,7 @@ TEST_F(LabelFile, EveryKindOfObjectRoundTripsByteForByte)
 {
     // Every label class the program registers, as the drawing tools make
     // them, in one design: written, read back, written again.
-    const char *kinds[] = {"TGLineShape", "TGImage", "TGLabelShapes", "TGPLabel", "TGSymbolLabel",
-                           "TGMultiLineLabel", "TSuperShape", "TGCounterLabel", "TGPRichBaseLabel", "TGSuperText"};
-    int made = 0;
-    for (const char *kind : kinds) {
-        const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
-        if (!cls || !cls->create)
-            continue;
-        auto *o = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
-        ASSERT_TRUE(o) << kind;
-        o->setTag(++made);
-        o->ApplyFont(panel.Font());
-        o->Loaded();
-        panel.PlaceObject(o, QRect(5 * made, 4 * made, 40, 20));
-    }
+    const int made = placeEveryKind([](int n) { return QRect(5 * n, 4 * n, 40, 20); });
     ASSERT_GE(made, 3); // text, counter and symbol labels at least
 
     TLabelLayout layout = TLabelLayout::defaultLayout();
@@ -237,21 +246,8 @@ TEST_F(LabelFile, EveryKindOfObjectRoundTripsByteForByte)
 
 TEST_F(LabelFile, EveryKindOfObjectIsSavedTheSameAfterZoomingAndBack)
 {
-    const char *kinds[] = {"TGLineShape", "TGImage", "TGLabelShapes", "TGPLabel", "TGSymbolLabel",
-                           "TGMultiLineLabel", "TSuperShape", "TGCounterLabel", "TGPRichBaseLabel", "TGSuperText"};
     panel.setSize(375, 256);
-    int made = 0;
-    for (const char *kind : kinds) {
-        const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
-        if (!cls || !cls->create)
-            continue;
-        auto *o = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
-        ASSERT_TRUE(o) << kind;
-        o->ApplyFont(panel.Font());
-        o->Loaded();
-        ++made;
-        panel.PlaceObject(o, QRect(7 * made + 3, 11 * made + 1, 37 + 3 * made, 19 + made));
-    }
+    ASSERT_GE(placeEveryKind([](int n) { return QRect(7 * n + 3, 11 * n + 1, 37 + 3 * n, 19 + n); }), 3);
     const TLabelLayout layout = TLabelLayout::defaultLayout();
     TGLabelObjectFiler().WriteLabelFile(panel, path("a.sk"), layout);
 
