@@ -30,9 +30,9 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
     Invalidate();
     mBounds = r;
     Invalidate();
-    // A zoom derives the bounds from the geometry at 1.0 and leaves that
-    // alone; at 1.0 itself the two are the same.
-    if (!mScaling || mScaleFactor == 1.0f)
+    // Derived bounds (a zoom, a fit to the zoomed content) leave the
+    // geometry at 1.0 alone; at 1.0 itself the two are the same.
+    if (!mDeriving || mScaleFactor == 1.0f)
         followUnitBounds(previous);
     if (!isLoading())
         BoundsChanged();
@@ -124,7 +124,7 @@ void TGGraphicControl::BoundsChanged()
         mLastBoundsKnown = true;
     }
     if (current != mLastBounds) {
-        if (!mScaling)
+        if (!mDeriving)
             NotifyChanged();
         mLastBounds = current;
         if (TGPanelHost *host = panel())
@@ -137,17 +137,36 @@ void TGGraphicControl::SetScale(float newScale)
 {
     if (newScale == mScaleFactor)
         return;
-    const double s = newScale;
-    const QRect unit = mUnitBounds;
-    QScopedValueRollback<bool> scaling(mScaling, true);
-    mScaleFactor = newScale;
+    derive([this, newScale] {
+        const double s = newScale;
+        const QRect unit = mUnitBounds;
+        mScaleFactor = newScale;
+        {
+            // Set the bounds without the per-change hook, then let it run once.
+            QScopedValueRollback<bool> loading(mLoading, true);
+            SetBounds(roundHalfEven(unit.x() * s), roundHalfEven(unit.y() * s), roundHalfEven(unit.width() * s),
+                      roundHalfEven(unit.height() * s));
+        }
+        BoundsChanged();
+    });
+}
+
+void TGGraphicControl::fitBounds(int left, int top, int width, int height)
+{
+    derive([=] { SetBounds(left, top, width, height); });
+}
+
+void TGGraphicControl::derive(const std::function<void()> &work)
+{
+    // A change made before and not yet reported (some objects report their
+    // bounds at their next paint) stays to be reported.
+    const bool pending = mLastBoundsKnown && mLastBounds != mBounds;
     {
-        // Set the bounds without the per-change hook, then let it run once.
-        QScopedValueRollback<bool> loading(mLoading, true);
-        SetBounds(roundHalfEven(unit.x() * s), roundHalfEven(unit.y() * s), roundHalfEven(unit.width() * s),
-                  roundHalfEven(unit.height() * s));
+        QScopedValueRollback<bool> deriving(mDeriving, true);
+        work();
     }
-    BoundsChanged();
+    if (mLastBoundsKnown && !pending)
+        mLastBounds = mBounds;
 }
 
 void TGGraphicControl::Loaded()

@@ -141,6 +141,12 @@ public:
     virtual bool hitTest(const QPoint &panelPoint) const;
 
 protected:
+    // Bounds the object gives itself to fit its content as shown at
+    // ScaleFactor (a text's height, a picture's size). They are not a change
+    // of the design; at 1.0 they become the object's geometry, at any other
+    // zoom only the view follows them.
+    void fitBounds(int left, int top, int width, int height);
+
     // The entry index of "Locked" in ObjectMenu.
     int mLockedItem = -1;
 
@@ -149,6 +155,9 @@ private:
     void cloneCommand();
     // The geometry at 1.0 follows the edges that differ from `previous`.
     void followUnitBounds(const QRect &previous);
+    // Runs `work`, which derives the bounds: nothing it does is reported as
+    // a change.
+    void derive(const std::function<void()> &work);
 
     int mTag = 0;
     QRect mBounds;
@@ -158,7 +167,7 @@ private:
     bool mUnselectable = false;
     bool mVisible = true;
     bool mInBoundsChanged = false;
-    bool mScaling = false;
+    bool mDeriving = false;
     bool mLoading = false;
     bool mMenuBuilt = false;
     float mScaleFactor = 1.0f;

@@ -249,19 +249,25 @@ TEST_F(LabelFile, EveryKindOfObjectIsSavedTheSameAfterZoomingAndBack)
     panel.setSize(375, 256);
     ASSERT_GE(placeEveryKind([](int n) { return QRect(7 * n + 3, 11 * n + 1, 37 + 3 * n, 19 + n); }), 3);
     const TLabelLayout layout = TLabelLayout::defaultLayout();
+    panel.render();
     TGLabelObjectFiler().WriteLabelFile(panel, path("a.sk"), layout);
 
     // The program's zoom steps, 0.1 at a time in single precision: to 150 %
-    // and back, to 50 % and back.
+    // and back, to 50 % and back; each painted. None is a change.
+    int changes = 0;
+    panel.LabelChangedEvent = [&changes](QObject *) { ++changes; };
     const auto steps = [this](int n, double by) {
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n; ++i) {
             panel.SetZoom(static_cast<float>(panel.ScaleFactor() + by));
+            panel.render();
+        }
     };
     steps(5, 0.1);
     steps(5, -0.1);
     steps(5, -0.1);
     steps(5, 0.1);
     ASSERT_EQ(panel.ScaleFactor(), 1.0f);
+    EXPECT_EQ(changes, 0);
     TGLabelObjectFiler().WriteLabelFile(panel, path("b.sk"), layout);
     EXPECT_EQ(readAll(path("a.sk")), readAll(path("b.sk")));
 }
