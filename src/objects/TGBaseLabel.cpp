@@ -256,24 +256,27 @@ void TGBaseLabel::Layout(Canvas &canvas)
     // The thickness of the three copies together, across the text.
     const int l = th + sy - hy;
     if (autoSizes()) {
+        // The box fits the text as drawn at the current zoom.
+        const auto fitWidth = [this](int w) { fitBounds(Left(), Top(), w, Height()); };
+        const auto fitHeight = [this](int h) { fitBounds(Left(), Top(), Width(), h); };
         if (a == 0 || a == 180) {
             if (a == 180 && 2 * tw < Width())
-                setWidth(2 * tw);
+                fitWidth(2 * tw);
             if (Width() <= 5)
-                setWidth(tw);
+                fitWidth(tw);
             if (1.2 * l < Height())
-                setHeight(truncTowardZero(1.2 * l));
+                fitHeight(truncTowardZero(1.2 * l));
             if (Height() < l)
-                setHeight(l);
+                fitHeight(l);
         } else {
             if (1.2 * tw < Height())
-                setHeight(truncTowardZero(1.2 * tw));
+                fitHeight(truncTowardZero(1.2 * tw));
             if (Height() < 5)
-                setHeight(tw);
+                fitHeight(tw);
             if (1.2 * l < Width())
-                setWidth(truncTowardZero(1.2 * l));
+                fitWidth(truncTowardZero(1.2 * l));
             if (Width() < l)
-                setWidth(l);
+                fitWidth(l);
         }
     }
 

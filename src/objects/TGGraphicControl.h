@@ -47,7 +47,9 @@ public:
     explicit TGGraphicControl(QObject *owner = nullptr);
     ~TGGraphicControl() override;
 
-    // Bounds in panel pixels at ScaleFactor.
+    // Bounds in panel pixels at ScaleFactor. The geometry at zoom 1.0
+    // (unitBounds) is what files hold and what a zoom derives the bounds
+    // from, so that zooming in and out never moves or resizes an object.
     int Tag() const { return mTag; }
     void setTag(int v) { mTag = v; }
     int Left() const { return mBounds.x(); }
@@ -59,8 +61,12 @@ public:
     void setWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
     void setHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
     // Sets all four at once; a change calls BoundsChanged unless loading.
+    // Outside a zoom, the edges that changed become the geometry at 1.0
+    // (divided by ScaleFactor and rounded once, half to even).
     virtual void SetBounds(int left, int top, int width, int height);
     QRect BoundsRect() const { return mBounds; }
+    // The bounds at zoom 1.0.
+    QRect unitBounds() const { return mUnitBounds; }
     short Cursor() const { return mCursor; }
     void setCursor(short v) { mCursor = v; }
     QString Hint() const { return mHint; }
@@ -74,10 +80,13 @@ public:
     void setVisible(bool v);
 
     float ScaleFactor() const { return mScaleFactor; }
-    // Copies the panel's factor without touching the bounds.
-    void setScaleFactorDirect(float f) { mScaleFactor = f; }
-    // Rescales the bounds from ScaleFactor to newScale (each rounded half
-    // to even), then reports the bounds change.
+    // Copies the panel's factor without touching the bounds: they are taken
+    // as bounds at that factor (an object read from a file or the clipboard
+    // onto a zoomed panel), and the geometry at 1.0 follows from them.
+    void setScaleFactorDirect(float f);
+    // Derives the bounds at newScale from the geometry at 1.0 (each edge
+    // rounded half to even), then lets BoundsChanged see them. A zoom is
+    // never a change of the design: nothing is reported.
     void SetScale(float newScale);
 
     // True while the object is being read from a stream (the stream marks it
@@ -86,8 +95,10 @@ public:
     bool isLoading() const { return mLoading || property("swLoading").toBool(); }
     void setLoading(bool v) { mLoading = v; }
 
-    // Set-up after creation or reading: builds ObjectMenu. Subclasses call
-    // the base first and then append their own entries.
+    // Set-up after creation or reading: builds ObjectMenu and takes the
+    // bounds as they stand as known, so that every later change of them is
+    // reported. Subclasses call the base first and then append their own
+    // entries.
     Q_INVOKABLE virtual void Loaded();
 
     // Paints the object on a canvas whose origin is the object's top-left
@@ -130,12 +141,23 @@ public:
     virtual bool hitTest(const QPoint &panelPoint) const;
 
 protected:
+    // Bounds the object gives itself to fit its content as shown at
+    // ScaleFactor (a text's height, a picture's size). They are not a change
+    // of the design; at 1.0 they become the object's geometry, at any other
+    // zoom only the view follows them.
+    void fitBounds(int left, int top, int width, int height);
+
     // The entry index of "Locked" in ObjectMenu.
     int mLockedItem = -1;
 
 private:
     void centre(bool vertically);
     void cloneCommand();
+    // The geometry at 1.0 follows the edges that differ from `previous`.
+    void followUnitBounds(const QRect &previous);
+    // Runs `work`, which derives the bounds: nothing it does is reported as
+    // a change.
+    void derive(const std::function<void()> &work);
 
     int mTag = 0;
     QRect mBounds;
@@ -145,10 +167,15 @@ private:
     bool mUnselectable = false;
     bool mVisible = true;
     bool mInBoundsChanged = false;
+    bool mDeriving = false;
     bool mLoading = false;
     bool mMenuBuilt = false;
     float mScaleFactor = 1.0f;
-    QRect mLastBounds; // (0, 0, 0, 0) until the first BoundsChanged
+    QRect mUnitBounds;
+    // The bounds BoundsChanged last saw; unknown until Loaded or the first
+    // BoundsChanged, which only records them.
+    QRect mLastBounds;
+    bool mLastBoundsKnown = false;
     PopupMenu mMenu;
 };
 

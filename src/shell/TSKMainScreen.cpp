@@ -27,7 +27,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QSessionManager>
 #include <QTimer>
 #include <QToolButton>
 
@@ -56,6 +58,9 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
     mLabelPanel->setSnapToGrid(false);
     mLabelPanel->SetPanelState(TGStickwellPanel32::psPointing);
     mLabelPanel->DroppedObjectEvent = [this](const QRect &) { LabelPanelDroppedObjectEvent(); };
+    // The clipboard and scratch files are this panel's: panels that print a
+    // copy of the design leave them alone.
+    mLabelPanel->setOwnsScratchFiles(true);
 
     mDefaultDialogs = std::make_unique<QtCommonDialogs>();
     mDialogs = mDefaultDialogs.get();
@@ -69,6 +74,14 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
 
     buildWindow();
     installKeyPreview();
+    // The end of the desktop session asks about unsaved changes as Exit
+    // does; the answer is needed before the signal returns.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TSKMainScreen::commitSessionData,
+            Qt::DirectConnection);
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (!mClosed)
+            FormClose();
+    });
     // The mouse-help pointer explains a control by its hint.
     for (QAbstractButton *b : findChildren<QAbstractButton *>())
         if (b->whatsThis().isEmpty())
@@ -274,7 +287,22 @@ void TSKMainScreen::FormActivate()
 
 void TSKMainScreen::closeEvent(QCloseEvent *event)
 {
+    // Exit, the close box, Alt+F4 and the end of the session all come here
+    // and ask the same question. A second close arriving while the question
+    // is open waits for its answer.
+    if (mAskingToClose) {
+        event->ignore();
+        return;
+    }
+    {
+        QScopedValueRollback<bool> asking(mAskingToClose, true);
+        if (!mDropAgreed && !CheckSaveNeeded()) {
+            event->ignore();
+            return;
+        }
+    }
     FormClose();
+    mClosed = true;
     event->accept();
 }
 
@@ -282,6 +310,26 @@ void TSKMainScreen::FormClose()
 {
     SavePreferences();
     SaveWindowPlacement();
+}
+
+bool TSKMainScreen::SessionEnding(bool mayAsk)
+{
+    if (!mChangesMade)
+        return true;
+    if (!mayAsk || !CheckSaveNeeded())
+        return false;
+    mDropAgreed = mChangesMade;
+    return true;
+}
+
+void TSKMainScreen::commitSessionData(QSessionManager &manager)
+{
+    const bool mayAsk = mChangesMade && manager.allowsInteraction();
+    const bool mayEnd = SessionEnding(mayAsk);
+    if (mayAsk)
+        manager.release();
+    if (!mayEnd)
+        manager.cancel();
 }
 
 void TSKMainScreen::bringToFront()
@@ -303,6 +351,8 @@ void TSKMainScreen::applyHints()
 void TSKMainScreen::SetChangesMade(bool value)
 {
     mChangesMade = value;
+    if (value)
+        mDropAgreed = false;
     CancelButton->setVisible(value);
     SaveButton->setVisible(value);
     SaveButton->setText(mFileName.isEmpty() ? QStringLiteral("&Save As") : QStringLiteral("&Save"));
@@ -339,9 +389,7 @@ void TSKMainScreen::DoDrawArt()
     if (ShowArt->isChecked() && !mLayout.ArtName.isEmpty()) {
         // The label's size at zoom 1.0: the part of the art that is shown
         // as a silver shadow of the stock's printing.
-        const float zoom = mLabelPanel->ScaleFactor();
-        const QSize label(static_cast<int>(mLabelPanel->Width() / static_cast<double>(zoom)),
-                          static_cast<int>(mLabelPanel->Height() / static_cast<double>(zoom)));
+        const QSize label(mLabelPanel->unitWidth(), mLabelPanel->unitHeight());
         const QImage art = twoToneArt(loadArt(mLayout.ArtName), label);
         if (!art.isNull())
             picture.setImage(art);
@@ -429,8 +477,8 @@ void TSKMainScreen::mnushowHintsClick()
 
 void TSKMainScreen::Exit1Click()
 {
-    if (CheckSaveNeeded())
-        close();
+    // The window's close asks about unsaved changes.
+    close();
 }
 
 void TSKMainScreen::CloseButtonClick()
@@ -438,10 +486,14 @@ void TSKMainScreen::CloseButtonClick()
     Exit1Click();
 }
 
-void TSKMainScreen::RecentFileClick(const QString &fileName)
+void TSKMainScreen::RecentFileClick(const QString &fileName, int index)
 {
-    if (!CheckSaveNeeded())
+    if (!CheckSaveNeeded()) {
+        // The design stays, and so does the file's place in the list.
+        if (index >= 0)
+            mRecentFiles->InsertFile(index, fileName);
         return;
+    }
     if (QFileInfo::exists(fileName))
         OpenLabelFile(fileName);
     else

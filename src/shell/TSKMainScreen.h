@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QSessionManager;
 class QToolButton;
 
 namespace sw {
@@ -95,6 +96,11 @@ public:
     void FormActivate();
     // Saves the preferences and the placement (the window's close request).
     void FormClose();
+    // The desktop session is ending. With changes, asks as Exit does when
+    // `mayAsk`; false when the session should not end (the user kept the
+    // design, or the design has changes and the user cannot be asked). A
+    // "No" holds for the close that follows, until the design changes again.
+    bool SessionEnding(bool mayAsk);
     // Brings the window forward (restored when minimised) for a second start.
     void bringToFront();
 
@@ -136,8 +142,8 @@ public:
     bool GetUserDefinedLayout();
 
     // --- printing ----------------------------------------------------------------
-    // The printing windows. They are not part of this version of the
-    // program: each says so in an information box.
+    // The printing windows: print preparation (on a copy of the design),
+    // printer fine tuning and printer setup.
     void PrintOrPreview();
     void PrinterFineTuning();
     void PrinterSetup();
@@ -190,7 +196,9 @@ public Q_SLOTS:
     void mnuPrintSetupClick();
     void Exit1Click();
     void CloseButtonClick();
-    void RecentFileClick(const QString &fileName);
+    // A recent file was clicked; the list has already dropped it from
+    // `index`, where it goes back when the user keeps the current design.
+    void RecentFileClick(const QString &fileName, int index = -1);
     // Edit menu.
     void mnuDefaultFontClick();
     void mnuChangeFromTemplateClick();
@@ -222,6 +230,7 @@ private:
                               const QString &caption, const QString &hint);
     QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption);
     void FormCreate();
+    void commitSessionData(QSessionManager &manager);
     void setTool(TGStickwellPanel32::TLPanelState state);
     enum class LayoutCommand { NewFromTemplate, NewUserDefined, ChangeFromTemplate, ChangeUserDefined };
     void runLayoutCommand(LayoutCommand command);
@@ -312,6 +321,10 @@ private:
     bool mPrinterReady = false;
     bool mActivated = false;
     bool mActivationQueued = false;
+    bool mAskingToClose = false;
+    bool mClosed = false;
+    // The user declined to save at the end of the session.
+    bool mDropAgreed = false;
 };
 
 } // namespace sw

@@ -189,8 +189,11 @@ bool TSKMainScreen::GetUserDefinedLayout()
 
 void TSKMainScreen::runLayoutCommand(LayoutCommand command)
 {
-    const bool artWasDown = ShowArt->isChecked();
     const bool isNew = command == LayoutCommand::NewFromTemplate || command == LayoutCommand::NewUserDefined;
+    // A new design drops the current one: ask first, as Open does.
+    if (isNew && !CheckSaveNeeded())
+        return;
+    const bool artWasDown = ShowArt->isChecked();
     switch (command) {
     case LayoutCommand::NewFromTemplate:
         if (!GetLayoutFromTemplate(true))

@@ -125,8 +125,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
 
 void TSKMainScreen::SaveLabelFile(const QString &fileName)
 {
-    QScopedValueRollback<bool> busy(mBusy, true);
-    // Files hold the design at zoom 1.0.
+    // Files hold the design at zoom 1.0, which a zoom never changes.
     const float zoom = mLabelPanel->ScaleFactor();
     if (zoom != 1.0f)
         mLabelPanel->SetZoom(1.0f);
@@ -134,6 +133,8 @@ void TSKMainScreen::SaveLabelFile(const QString &fileName)
         if (zoom != 1.0f)
             mLabelPanel->SetZoom(zoom);
     });
+    // Objects wholly outside the label go now that the save happens; that
+    // is a change of the design, which stays marked when the write fails.
     mLabelPanel->PurgeObjects();
     TGLabelObjectFiler().WriteLabelFile(*mLabelPanel, fileName, mLayout.toLayout());
     restoreZoom.dismiss();
@@ -169,14 +170,22 @@ void TSKMainScreen::Delete1Click()
     }
     if (!MessageService::question(QStringLiteral("CONFIRM"), QStringLiteral("Delete ") + name + QLatin1Char('?')))
         return;
-    // The design on the panel stays, even when it came from this file.
-    if (!QFile::remove(name))
+    const bool current = !mFileName.isEmpty() && QFileInfo(name).canonicalFilePath() == QFileInfo(mFileName).canonicalFilePath();
+    if (!QFile::remove(name)) {
         MessageService::information(QStringLiteral("Unable to delete ") + name);
+        return;
+    }
+    // The design on the panel stays; when it came from this file it now
+    // exists nowhere else, so it is unsaved and has no name.
+    if (current) {
+        mFileName.clear();
+        SetChangesMade(true);
+        SetButtons();
+    }
 }
 
 void TSKMainScreen::mnuSaveClick()
 {
-    mLabelPanel->PurgeObjects();
     if (mFileName.isEmpty()) {
         QApplication::beep();
         return;
@@ -187,7 +196,6 @@ void TSKMainScreen::mnuSaveClick()
 
 void TSKMainScreen::mnuSaveAsClick()
 {
-    mLabelPanel->PurgeObjects();
     const QString folder = ProgramFolder::path();
     const QString proposed = mFileName.isEmpty() ? proposedLabelFileName(folder) : QFileInfo(mFileName).fileName();
     const QString name = mDialogs->getSaveFileName(this, QStringLiteral("Save As"), folder, proposed,
@@ -215,9 +223,19 @@ void TSKMainScreen::CancelButtonClick()
 {
     if (!MessageService::question(QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
         return;
-    mLabelPanel->ClearObjects();
-    if (!mFileName.isEmpty())
-        OpenLabelFile(mFileName);
+    if (!mFileName.isEmpty()) {
+        // Back to the saved file. When it is gone or cannot be read the
+        // design stays as it is, changed, and the user is told why
+        // (OpenLabelFile reports a file it cannot read).
+        if (!QFileInfo(mFileName).isFile()) {
+            MessageService::information(mFileName + QStringLiteral(" no longer exists"));
+            return;
+        }
+        if (!OpenLabelFile(mFileName))
+            return;
+    } else {
+        mLabelPanel->ClearObjects();
+    }
     SetChangesMade(false);
     mLabelPanel->invalidate();
 }

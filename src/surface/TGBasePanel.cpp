@@ -42,10 +42,12 @@ TGBasePanel::TGBasePanel(QObject *owner)
 TGBasePanel::~TGBasePanel()
 {
     // The scratch files belong to this run only; failures are of no concern.
-    if (QFile::exists(mClipboardFileName))
-        QFile::remove(mClipboardFileName);
-    if (QFile::exists(mTempFileName))
-        QFile::remove(mTempFileName);
+    if (mOwnsScratchFiles) {
+        if (QFile::exists(mClipboardFileName))
+            QFile::remove(mClipboardFileName);
+        if (QFile::exists(mTempFileName))
+            QFile::remove(mTempFileName);
+    }
     mHandle->ClearSelection();
     const QList<TGGraphicControl *> objects = mObjects;
     mObjects.clear();
@@ -124,6 +126,11 @@ void TGBasePanel::setSize(int width, int height)
         return;
     mWidth = width;
     mHeight = height;
+    if (!mZoomInProgress) {
+        const double s = mScaleFactor;
+        mUnitWidth = mScaleFactor == 1.0f ? width : roundHalfEven(width / s);
+        mUnitHeight = mScaleFactor == 1.0f ? height : roundHalfEven(height / s);
+    }
     Q_EMIT sizeChanged();
     invalidate();
 }
@@ -133,13 +140,9 @@ void TGBasePanel::SetZoom(float factor)
     if (factor == mScaleFactor)
         return;
     mZoomInProgress = true;
-    if (mScaleFactor * 10 == 0)
-        mScaleFactor = 1.0f;
-    const float ratio = factor / mScaleFactor;
-    const int w = roundHalfEven(mWidth * static_cast<double>(ratio));
-    const int h = roundHalfEven(static_cast<double>(ratio) * mHeight);
     mScaleFactor = factor;
-    setSize(w, h);
+    setSize(roundHalfEven(mUnitWidth * static_cast<double>(factor)),
+            roundHalfEven(mUnitHeight * static_cast<double>(factor)));
     for (TGGraphicControl *o : QList<TGGraphicControl *>(mObjects))
         o->SetScale(factor);
     QCoreApplication::processEvents();
@@ -181,8 +184,12 @@ void TGBasePanel::PurgeObjects()
     mHandle->ClearSelection();
     for (int i = mObjects.size() - 1; i >= 0; --i) {
         TGGraphicControl *o = mObjects.at(i);
-        if (o->Top() > mHeight - 10 || o->Left() > mWidth - 10 || o->Width() < 1 || o->Height() < 1)
+        const bool outside = o->Left() >= mWidth || o->Top() >= mHeight || o->Left() + o->Width() <= 0
+            || o->Top() + o->Height() <= 0;
+        if (outside || o->Width() < 1 || o->Height() < 1) {
+            NotifyLabelChanged();
             removeObject(o);
+        }
     }
 }
 

@@ -75,8 +75,15 @@ public:
     // --- size and zoom -----------------------------------------------------
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
+    // The size at the current zoom; outside a zoom it also sets the size at
+    // 1.0 (divided by ScaleFactor, rounded half to even).
     void setSize(int width, int height);
+    // The label's size at zoom 1.0, which every zoom derives the size from.
+    int unitWidth() const { return mUnitWidth; }
+    int unitHeight() const { return mUnitHeight; }
     float ScaleFactor() const { return mScaleFactor; }
+    // Zooms the panel and every object to `factor`; their sizes follow
+    // from those at 1.0, so no zoom ever changes the design.
     void SetZoom(float factor);
     bool zoomInProgress() const { return mZoomInProgress; }
 
@@ -87,6 +94,8 @@ public:
     void addObject(TGGraphicControl *object) override;
     QObject *hostObject() override { return this; }
     void ClearObjects();
+    // Before saving: deletes the objects that lie wholly outside the label
+    // and those without area; each deletion is a change of the design.
     void PurgeObjects();
     void KeepObjectsInside();
     void AttachObject(TGGraphicControl *object);
@@ -113,6 +122,11 @@ public:
     // --- files -------------------------------------------------------------
     QString ClipboardFileName() const { return mClipboardFileName; }
     QString TempFileName() const { return mTempFileName; }
+    // The panel that owns the scratch files deletes them when it goes; only
+    // the design panel of the main window does. Panels that print a copy of
+    // the design leave the user's clipboard alone.
+    bool ownsScratchFiles() const { return mOwnsScratchFiles; }
+    void setOwnsScratchFiles(bool v) { mOwnsScratchFiles = v; }
 
     // --- painting ------------------------------------------------------------
     // Paints the whole panel (background, art, outline, grid, objects,
@@ -220,12 +234,14 @@ private:
     TGridSize mGridSize = gs4x4;
     bool mShowGrid = false;
     bool mPreviewMode = false;
+    bool mOwnsScratchFiles = false;
     bool mZoomInProgress = false;
     bool mRubberBand = false;
     bool mRefitPosted = false;
     QRect mRubberBandRect;
     QPoint mRubberStart;
     int mWidth = 338, mHeight = 188;
+    int mUnitWidth = 338, mUnitHeight = 188;
     float mScaleFactor = 1.0f;
     qint64 mLastPasteTick = 0;
     QString mClipboardFileName, mTempFileName;
