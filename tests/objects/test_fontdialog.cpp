@@ -32,6 +32,8 @@ TEST(FontWindow, ListsClassicNamesWithTheFaceThatDrawsThem)
     QStringList faces;
     for (int i = 0; i < dialog.FaceList()->count(); ++i)
         faces << dialog.FaceList()->item(i)->data(Qt::UserRole).toString();
+    for (const QString &face : faces)
+        EXPECT_FALSE(face.contains(QLatin1String(" ["))) << qPrintable(face); // no foundry
     for (const char *face : {"MS Sans Serif", "Arial", "Times New Roman", "Courier New", "WingDings",
                              "Liberation Sans", "DejaVu Sans", "Label Gothic"})
         EXPECT_EQ(faces.count(QLatin1String(face)), 1) << face;
@@ -94,4 +96,11 @@ TEST(FontWindow, AColourOutsideTheListIsKeptAndAHiddenColourCannotChange)
     dialog.setColorShown(false);
     EXPECT_TRUE(dialog.ColorBox()->isHidden());
     EXPECT_EQ(dialog.selectedFont().color(), 0x00123456);
+
+    // The default font's window text is listed by its name, not as black.
+    font.setColor(clWindowText);
+    dialog.setColorShown(true);
+    dialog.setSelectedFont(font);
+    EXPECT_EQ(dialog.ColorBox()->currentText(), QStringLiteral("Window Text"));
+    EXPECT_EQ(dialog.selectedFont().color(), clWindowText);
 }

@@ -11,12 +11,15 @@
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace sw {
@@ -154,9 +157,14 @@ FontDialog::~FontDialog() = default;
 
 QString FontDialog::drawnWith(const QString &face)
 {
+    // Matching a face is slow and the answer lasts the session.
+    static QHash<QString, QString> known;
+    auto it = known.constFind(face);
+    if (it != known.constEnd())
+        return *it;
     TFont::installSubstitutions();
     const QString drawn = SymbolFontMap::isWingDings(face) ? SymbolFontMap::displayFace() : face;
-    return QFontInfo(QFont(drawn)).family();
+    return *known.insert(face, QFontInfo(QFont(drawn)).family());
 }
 
 QString FontDialog::listText(const QString &face)
@@ -169,30 +177,36 @@ QString FontDialog::listText(const QString &face)
 
 void FontDialog::fillFaces(const QString &extra)
 {
-    // Installed families draw themselves; only the other names need to say
-    // which face stands in for them.
+    // A family several foundries make is listed once per foundry as
+    // "Name [Foundry]"; a label names the family alone.
     QStringList installed;
-    for (const QString &family : QFontDatabase::families())
-        if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isSmoothlyScalable(family))
-            installed << family;
+    for (const QString &family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family))
+            continue;
+        const qsizetype foundry = family.indexOf(QLatin1String(" ["));
+        installed << (foundry > 0 ? family.left(foundry) : family);
+    }
     QStringList named = TFont::classicFaces() + SymbolFontMap::faces();
     if (!extra.isEmpty())
         named << extra;
 
     struct Face { QString name, text; };
     QList<Face> faces;
-    auto listed = [&](const QString &name) {
-        for (const Face &f : faces)
-            if (sameFace(f.name, name))
-                return true;
-        return false;
+    QSet<QString> listed; // face names match in any letter case
+    auto isNew = [&](const QString &name) {
+        const QString key = name.toCaseFolded();
+        if (listed.contains(key))
+            return false;
+        listed.insert(key);
+        return true;
     };
     for (const QString &name : named)
-        if (!listed(name))
+        if (isNew(name))
             faces.append({name, listText(name)});
+    // Some installed names are aliases ("Sans Serif") and say so too.
     for (const QString &name : installed)
-        if (!listed(name))
-            faces.append({name, name});
+        if (isNew(name))
+            faces.append({name, listText(name)});
     std::sort(faces.begin(), faces.end(), [](const Face &a, const Face &b) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
