@@ -75,6 +75,12 @@ TEST(FontWindow, SizesAreWholePointsAndAnUnchangedSizeKeepsTheHeight)
     type(QStringLiteral("0"));
     EXPECT_FALSE(dialog.okButton()->isEnabled());
 
+    // A stored size beyond the box's range stays valid as it is.
+    font.setSize(1200);
+    dialog.setSelectedFont(font);
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    EXPECT_EQ(dialog.selectedFont().height(), -1600);
+
     // A list click sets the size box.
     dialog.SizeList()->setCurrentRow(0);
     EXPECT_EQ(dialog.SizeEdit()->text(), QStringLiteral("8"));

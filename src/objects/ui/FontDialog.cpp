@@ -134,16 +134,11 @@ FontDialog::FontDialog(QWidget *parent)
             mFaceEdit->setText(currentFace());
     });
     connect(mStyleList, &QListWidget::currentRowChanged, this, [this] { refresh(); });
+    // The size box leads: a pick in the list is written into it.
     connect(mSizeEdit, &QLineEdit::textChanged, this, &FontDialog::sizeTyped);
-    connect(mSizeList, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        mSizeEdit->setText(item->text());
-        refresh();
-    });
     connect(mSizeList, &QListWidget::currentTextChanged, this, [this](const QString &text) {
-        if (!mPresetting && !text.isEmpty() && text != mSizeEdit->text()) {
+        if (!text.isEmpty() && text != mSizeEdit->text())
             mSizeEdit->setText(text);
-            refresh();
-        }
     });
     connect(mStrikeOut, &QCheckBox::toggled, this, [this] { refresh(); });
     connect(mUnderline, &QCheckBox::toggled, this, [this] { refresh(); });
@@ -265,7 +260,8 @@ int FontDialog::typedSize() const
 {
     bool ok = false;
     const int size = mSizeEdit->text().trimmed().toInt(&ok);
-    return ok && size >= 1 && size <= MaxPointSize ? size : 0;
+    // A font may come with a size the box would not take; it stays valid.
+    return ok && ((size >= 1 && size <= MaxPointSize) || size == mPresetSize) ? size : 0;
 }
 
 void FontDialog::setSelectedFont(const TFont &font)

@@ -16,9 +16,9 @@
 //   is neither. A name that another face draws says so ("Arial — drawn
 //   with Liberation Sans"). Picking a face stores its plain name and the
 //   default pitch.
-// - Sizes are whole points from 1 to MaxPointSize; a new size sets Height
-//   at the font's pixels per inch. Ok is disabled while the size box holds
-//   anything else.
+// - Sizes are whole points from 1 to MaxPointSize (or the preset size); a
+//   new size sets Height at the font's pixels per inch. Ok is disabled
+//   while the size box holds anything else.
 // - The colour list is the sixteen named colours plus the preset colour
 //   when it is another (a system colour such as window text keeps its
 //   identifier). setColorShown(false) hides it; the colour is then kept.
