@@ -166,6 +166,7 @@ public Q_SLOTS:
     void DrawSupershapeClick();
     void DrawRichTextClick();
     void PSpeedButton1Click();
+    void DrawBarcodeClick();
     // Panel events.
     void LabelPanelDroppedObjectEvent();
     void LabelPanelChangeEvent();
@@ -251,6 +252,7 @@ private:
     QToolButton *DrawSupershape = nullptr;
     QToolButton *DrawRichText = nullptr;
     QToolButton *PSpeedButton1 = nullptr;
+    QToolButton *DrawBarcode = nullptr;
     SpinButton *ZoomSpinner = nullptr;
     QLabel *ZoomCaption = nullptr;
     QToolButton *ShowGrid = nullptr;
