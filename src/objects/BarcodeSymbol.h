@@ -75,7 +75,8 @@ public:
     // module is a whole number of dots (at least one, so a box narrower
     // than the code in dots is overflowed, evenly on both sides) and the
     // code is centred on a whole dot, so that bar edges fall on dots.
-    // dotAspect is a dot's height over its width.
+    // dotAspect is the device's dots per inch down over its dots per inch
+    // across (1 for square dots).
     Placement place(const QRect &box, int textHeight, bool wholeDots, double dotAspect = 1.0) const;
 
 private:

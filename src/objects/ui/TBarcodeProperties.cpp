@@ -48,6 +48,7 @@ TBarcodeProperties::TBarcodeProperties(TGBarcode &object, QWidget *parent)
         mSymbologyCombo->addItem(symbologyName(TBarcodeSymbology(i)));
     mDataEdit = named(new QPlainTextEdit(this), "DataEdit");
     mDataEdit->setTabChangesFocus(true);
+    mDataEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mDataEdit->setFixedHeight(mDataEdit->fontMetrics().lineSpacing() * 3 + 12);
     mProblemLabel = named(new QLabel(this), "ProblemLabel");
     mProblemLabel->setWordWrap(true);

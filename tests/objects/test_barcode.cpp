@@ -1,0 +1,522 @@
+// The barcode object and its symbol: what each symbology refuses and why,
+// GS1 check digits, fitting the code into a box of dots, the stream form
+// byte for byte, the panel's red message, the popup entries and the print
+// substitution.
+#include "FakePanelHost.h"
+#include "ObjectTestUtil.h"
+
+#include "objects/ObjectEditors.h"
+#include "objects/TGBarcode.h"
+#include "persistence/ClassRegistry.h"
+#include "persistence/StreamErrors.h"
+#include "report/TImageReport.h"
+
+#include <QMetaProperty>
+#include <gtest/gtest.h>
+
+using namespace sw;
+using namespace sw::test;
+
+namespace {
+
+// A string literal's bytes, zeros included.
+template <size_t N>
+QByteArray bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
+// Pixels of exactly this colour in the area.
+int pixelsOf(const QImage &image, const QRect &area, QRgb color)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixel(x, y) == color;
+    return n;
+}
+
+// Pixels that are clearly red, smoothed text edges included.
+int reddish(const QImage &image, const QRect &area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += qRed(p) - qGreen(p) > 80 && qGreen(p) == qBlue(p);
+        }
+    return n;
+}
+
+QRect unitedBars(const BarcodeSymbol::Placement &p)
+{
+    QRect r;
+    for (const QRect &bar : p.bars)
+        r = r.united(bar);
+    return r;
+}
+
+} // namespace
+
+// ---- what the symbologies accept -------------------------------------------------------
+
+TEST(BarcodeSymbol, Gs1CheckDigitsAreComputedAndAdded)
+{
+    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("590123412345")), 7);
+    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("400638133393")), 1);
+    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("03600029145")), 2);
+    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("1234567890123")), 1);
+    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("000000000000")), 0);
+
+    const struct
+    {
+        TBarcodeSymbology symbology;
+        const char *data;
+        const char *reads;
+    } added[] = {
+        {bcEAN13, "590123412345", "5901234123457"},   {bcEAN13, "4006381333931", "4006381333931"},
+        {bcUPCA, "03600029145", "036000291452"},      {bcUPCA, "036000291452", "036000291452"},
+        {bcITF14, "1234567890123", "12345678901231"}, {bcITF14, "12345678901231", "12345678901231"},
+    };
+    for (const auto &c : added) {
+        const BarcodeSymbol s = BarcodeSymbol::encode(c.symbology, QLatin1String(c.data));
+        EXPECT_TRUE(s.isValid()) << c.data << ": " << s.error().toStdString();
+        EXPECT_EQ(s.humanReadable(), QLatin1String(c.reads)) << c.data;
+    }
+}
+
+TEST(BarcodeSymbol, RefusedDataSaysWhy)
+{
+    const struct
+    {
+        TBarcodeSymbology symbology;
+        QString data;
+        const char *problem;
+    } refused[] = {
+        {bcEAN13, QStringLiteral("5901234123458"), "check digit should be 7"},
+        {bcUPCA, QStringLiteral("036000291453"), "check digit should be 2"},
+        {bcITF14, QStringLiteral("12345678901230"), "check digit should be 1"},
+        // The encoder would make a 5-digit add-on code of this.
+        {bcEAN13, QStringLiteral("12345"), "EAN-13 needs 12 or 13 digits"},
+        {bcEAN13, QStringLiteral("59012341234a"), "EAN-13 needs 12 or 13 digits"},
+        {bcEAN13, QStringLiteral("59012341234577"), "EAN-13 needs 12 or 13 digits"},
+        {bcUPCA, QStringLiteral("0360002914"), "UPC-A needs 11 or 12 digits"},
+        {bcITF14, QStringLiteral("123456789012"), "ITF-14 needs 13 or 14 digits"},
+        // The encoder would quietly encode capitals instead.
+        {bcCode39, QStringLiteral("Part a1"), "Code 39 cannot encode \"a\""},
+        {bcCode128, QStringLiteral("Tokyo 東京"), "Code 128 cannot encode \"東\""},
+        {bcCode128, QString(), "No data to encode"},
+        {bcQRCode, QString(), "No data to encode"},
+        {bcCode128, QString(161, QLatin1Char('A')), "Too much data for Code 128"},
+        {bcQRCode, QString(8000, QLatin1Char('A')), "Too much data for QR Code"},
+        {bcDataMatrix, QString(4000, QLatin1Char('A')), "Too much data for Data Matrix"},
+    };
+    for (const auto &c : refused) {
+        const BarcodeSymbol s = BarcodeSymbol::encode(c.symbology, c.data);
+        EXPECT_FALSE(s.isValid()) << c.problem;
+        EXPECT_EQ(s.error().toStdString(), c.problem);
+        EXPECT_TRUE(s.bars().isEmpty());
+        EXPECT_TRUE(s.place(QRect(0, 0, 300, 100), 10, true).bars.isEmpty());
+    }
+    // Latin-1 is Code 128's; 2D codes take any text.
+    EXPECT_TRUE(BarcodeSymbol::encode(bcCode128, QStringLiteral("Größe 5½")).isValid());
+    EXPECT_TRUE(BarcodeSymbol::encode(bcCode39, QStringLiteral("A-1 $/+%.")).isValid());
+    EXPECT_TRUE(BarcodeSymbol::encode(bcDataMatrix, QStringLiteral("東京")).isValid());
+    EXPECT_TRUE(BarcodeSymbol::encode(bcPDF417, QStringLiteral("東京")).isValid());
+}
+
+// ---- fitting the code into a box ----------------------------------------------------------
+
+TEST(BarcodeSymbol, LinearCodeFillsTheWidthInWholeDotsWithItsQuietZones)
+{
+    const BarcodeSymbol s = BarcodeSymbol::encode(bcCode128, QStringLiteral("12345678"));
+    ASSERT_TRUE(s.isValid());
+    // Start, 4 double-digit characters, check, stop: 11 x 6 + 13 modules,
+    // and 10 modules of quiet zone on either side.
+    EXPECT_EQ(s.width(), 10 + 11 * 6 + 13 + 10);
+    const QRect box(100, 50, 420, 150);
+    const BarcodeSymbol::Placement p = s.place(box, 30, true);
+    EXPECT_EQ(p.module, 4); // 420 / 99 = 4.2
+    const QRect bars = unitedBars(p);
+    // 99 x 4 = 396 dots, centred: 12 dots left over on either side.
+    const int x0 = box.left() + 12;
+    EXPECT_EQ(bars.left(), x0 + 10 * 4);
+    EXPECT_EQ(bars.right() + 1, x0 + (10 + 79) * 4);
+    for (const QRect &bar : p.bars) {
+        EXPECT_EQ((bar.left() - x0) % 4, 0);
+        EXPECT_EQ(bar.width() % 4, 0);
+        EXPECT_EQ(bar.top(), box.top());
+    }
+    // The bars stand on the human-readable line, which ends inside the box.
+    ASSERT_EQ(p.texts.size(), 1);
+    EXPECT_EQ(p.texts[0].text, QStringLiteral("12345678"));
+    EXPECT_EQ(p.texts[0].align, BarcodeSymbol::TextAlign::Centre);
+    EXPECT_EQ(p.texts[0].x, x0 + 99 * 2);
+    EXPECT_GT(p.textTop, bars.bottom());
+    EXPECT_LE(p.textTop + 30, box.bottom() + 1);
+
+    // Without the line the bars take the whole height.
+    EXPECT_EQ(unitedBars(s.place(box, 0, true)).height(), box.height());
+    // Fewer dots than modules: one dot each, overflowing evenly.
+    const BarcodeSymbol::Placement tight = s.place(QRect(0, 0, 79, 40), 0, true);
+    EXPECT_EQ(tight.module, 1);
+    EXPECT_EQ(unitedBars(tight).left(), -10 + 10);
+    EXPECT_EQ(unitedBars(tight).width(), 79);
+}
+
+TEST(BarcodeSymbol, EanGuardBarsReachDownBesideTheDigits)
+{
+    const BarcodeSymbol s = BarcodeSymbol::encode(bcEAN13, QStringLiteral("590123412345"));
+    ASSERT_TRUE(s.isValid());
+    EXPECT_EQ(s.width(), 11 + 95 + 7);
+    const BarcodeSymbol::Placement p = s.place(QRect(0, 0, 339, 200), 24, true);
+    EXPECT_EQ(p.module, 3);
+    QList<QString> pieces;
+    for (const auto &t : p.texts)
+        pieces << t.text;
+    EXPECT_EQ(pieces, (QList<QString>{QStringLiteral("5"), QStringLiteral("901234"), QStringLiteral("123457")}));
+    // The leading digit stands in the quiet zone, ending left of the bars.
+    const QRect bars = unitedBars(p);
+    EXPECT_EQ(p.texts[0].align, BarcodeSymbol::TextAlign::Right);
+    EXPECT_LT(p.texts[0].x, bars.left());
+    // Start, centre and end guards (two bars each) are 5 modules longer.
+    int longer = 0;
+    for (const QRect &bar : p.bars)
+        if (bar.bottom() == bars.bottom())
+            ++longer;
+    EXPECT_EQ(longer, 6);
+    const int mainBottom = p.bars[2].bottom(); // the first data bar
+    EXPECT_EQ(bars.bottom() - mainBottom, 5 * 3);
+    EXPECT_GT(p.textTop, mainBottom);
+}
+
+TEST(BarcodeSymbol, Itf14TextSitsBelowTheBearerBars)
+{
+    const BarcodeSymbol s = BarcodeSymbol::encode(bcITF14, QStringLiteral("1234567890123"));
+    const BarcodeSymbol::Placement p = s.place(QRect(0, 0, 750, 300), 37, true);
+    const QRect bars = unitedBars(p);
+    EXPECT_EQ(p.module, 4);
+    // The bearer bars are 5 modules thick whatever the height.
+    EXPECT_EQ(bars.top(), 0);
+    int bearers = 0;
+    for (const QRect &bar : p.bars)
+        if (bar.width() == 165 * 4) {
+            EXPECT_EQ(bar.height(), 5 * 4);
+            ++bearers;
+        }
+    EXPECT_EQ(bearers, 2);
+    EXPECT_GT(p.textTop, bars.bottom());
+    EXPECT_LE(p.textTop + 37, 300);
+}
+
+TEST(BarcodeSymbol, MatrixCodesStaySquareAndCentred)
+{
+    const BarcodeSymbol s = BarcodeSymbol::encode(bcQRCode, QStringLiteral("Stickwell"));
+    ASSERT_TRUE(s.isValid());
+    EXPECT_EQ(s.width(), 21 + 8); // version 1 with 4 modules of quiet zone each side
+    EXPECT_EQ(s.height(), 29);
+    const BarcodeSymbol::Placement p = s.place(QRect(0, 0, 300, 100), 20, true);
+    EXPECT_EQ(p.module, 3);
+    EXPECT_TRUE(p.texts.isEmpty());
+    const QRect bars = unitedBars(p);
+    EXPECT_EQ(bars.width(), 21 * 3);
+    EXPECT_EQ(bars.height(), 21 * 3);
+    // 29 x 3 = 87 dots centred in 300 x 100, the quiet zone inside.
+    EXPECT_EQ(bars.left(), (300 - 87) / 2 + 4 * 3);
+    EXPECT_EQ(bars.top(), (100 - 87) / 2 + 4 * 3);
+    // Twice as many dots per inch down as across: square modules take
+    // twice as many dots down.
+    const BarcodeSymbol::Placement fine = s.place(QRect(0, 0, 300, 100), 0, true, 2.0);
+    EXPECT_EQ(fine.module, 1); // 100 dots down hold 29 x 2 dots, not 29 x 4
+    EXPECT_EQ(unitedBars(fine).height(), 2 * unitedBars(fine).width());
+}
+
+// ---- the object ----------------------------------------------------------------------------
+
+struct BarcodeObject : ::testing::Test
+{
+    ScreenResolution screen{96};
+    FakePanelHost panel;
+    TGBarcode *barcode = nullptr;
+
+    void SetUp() override
+    {
+        RegisterClass<TGBarcode>();
+        barcode = panel.adopt(new TGBarcode);
+        barcode->setObjectName(QStringLiteral("Barcode1"));
+        barcode->Loaded();
+        barcode->SetBounds(10, 20, 144, 72);
+        panel.resetCounts();
+    }
+};
+
+TEST_F(BarcodeObject, StartsAsADefaultCode128)
+{
+    TGBarcode fresh;
+    EXPECT_EQ(fresh.Symbology(), bcCode128);
+    EXPECT_EQ(fresh.Data(), QStringLiteral("12345678"));
+    EXPECT_TRUE(fresh.ShowText());
+    EXPECT_EQ(fresh.BarColor(), clBlack);
+    EXPECT_EQ(fresh.BackColor(), clWhite);
+    EXPECT_TRUE(fresh.Transparent());
+    EXPECT_EQ(fresh.Font()->name(), QStringLiteral("Arial"));
+    EXPECT_EQ(fresh.Font()->size(), 8);
+    EXPECT_EQ(fresh.BoundsRect(), QRect(0, 0, 144, 72));
+}
+
+TEST_F(BarcodeObject, StreamFormByteForByte)
+{
+    // Defaults are left out; Data is always written; the font follows.
+    const QByteArray expected = bytes("TPF0"
+                                           "\x09TGBarcode"
+                                           "\x08"
+                                           "Barcode1"
+                                           "\x04Left\x02\x0a"
+                                           "\x03Top\x02\x14"
+                                           "\x05Width\x03\x90\x00"
+                                           "\x06Height\x02\x48"
+                                           "\x06Locked\x08"
+                                           "\x0cUnselectable\x08"
+                                           "\x04"
+                                           "Data\x06\x08"
+                                           "12345678"
+                                           "\x0a"
+                                           "Font.Color\x07\x07"
+                                           "clBlack"
+                                           "\x0b"
+                                           "Font.Height\x02\xf5"
+                                           "\x09"
+                                           "Font.Name\x06\x05"
+                                           "Arial"
+                                           "\x0a"
+                                           "Font.Style\x0b\x00"
+                                           "\x00"  // end of properties
+                                           "\x00"); // no children
+    EXPECT_EQ(write(barcode).toHex(' '), expected.toHex(' '));
+
+    // Text outside the 8-bit character set: DataUtf8 instead of Data, after
+    // every published property.
+    barcode->SetSymbology(bcQRCode);
+    barcode->SetData(QStringLiteral("東京"));
+    barcode->SetShowText(false);
+    barcode->SetBarColor(clNavy);
+    barcode->SetBackColor(0x123456);
+    barcode->SetTransparent(false);
+    const QByteArray utf8 = bytes("TPF0"
+                                       "\x09TGBarcode"
+                                       "\x08"
+                                       "Barcode1"
+                                       "\x04Left\x02\x0a"
+                                       "\x03Top\x02\x14"
+                                       "\x05Width\x03\x90\x00"
+                                       "\x06Height\x02\x48"
+                                       "\x06Locked\x08"
+                                       "\x0cUnselectable\x08"
+                                       "\x09Symbology\x07\x08"
+                                       "bcQRCode"
+                                       "\x08ShowText\x08"
+                                       "\x08"
+                                       "BarColor\x07\x06"
+                                       "clNavy"
+                                       "\x09"
+                                       "BackColor\x04\x56\x34\x12\x00"
+                                       "\x0bTransparent\x08"
+                                       "\x0a"
+                                       "Font.Color\x07\x07"
+                                       "clBlack"
+                                       "\x0b"
+                                       "Font.Height\x02\xf5"
+                                       "\x09"
+                                       "Font.Name\x06\x05"
+                                       "Arial"
+                                       "\x0a"
+                                       "Font.Style\x0b\x00"
+                                       "\x08"
+                                       "DataUtf8\x0a\x06\x00\x00\x00\xe6\x9d\xb1\xe4\xba\xac"
+                                       "\x00"
+                                       "\x00");
+    EXPECT_EQ(write(barcode).toHex(' '), utf8.toHex(' '));
+}
+
+TEST_F(BarcodeObject, ReadsBackWhatItWrote)
+{
+    QObject parent;
+    barcode->SetSymbology(bcDataMatrix);
+    barcode->SetData(QStringLiteral("Größe: 5 €")); // in the 8-bit set: stored as Data
+    barcode->SetShowText(false);
+    barcode->SetBarColor(clMaroon);
+    barcode->SetBackColor(clYellow);
+    barcode->SetTransparent(false);
+    barcode->Font()->setName(QStringLiteral("Times New Roman"));
+    barcode->Font()->setSize(11);
+    const QByteArray data = write(barcode);
+    EXPECT_TRUE(data.contains(QByteArray("Gr\xf6\xdf" "e: 5 \x80")));
+    EXPECT_FALSE(data.contains("DataUtf8"));
+    auto *r = readBack<TGBarcode>(&parent, data);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->Symbology(), bcDataMatrix);
+    EXPECT_EQ(r->Data(), QStringLiteral("Größe: 5 €"));
+    EXPECT_FALSE(r->ShowText());
+    EXPECT_EQ(r->BarColor(), clMaroon);
+    EXPECT_EQ(r->BackColor(), clYellow);
+    EXPECT_FALSE(r->Transparent());
+    EXPECT_EQ(r->Font()->name(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(r->Font()->size(), 11);
+    EXPECT_EQ(r->BoundsRect(), QRect(10, 20, 144, 72));
+
+    barcode->SetData(QStringLiteral("Grüße, 東京 🙂"));
+    QObject other;
+    auto *u = readBack<TGBarcode>(&other, write(barcode));
+    ASSERT_NE(u, nullptr);
+    EXPECT_EQ(u->Data(), QStringLiteral("Grüße, 東京 🙂"));
+}
+
+TEST_F(BarcodeObject, DataUtf8ThatIsNotUtf8FailsTheRead)
+{
+    QObject parent;
+    barcode->SetData(QStringLiteral("東京"));
+    QByteArray data = write(barcode);
+    const qsizetype at = data.indexOf("\xe6\x9d\xb1");
+    ASSERT_GT(at, 0);
+    data[at + 1] = 'x'; // a lead byte without its continuation
+    try {
+        readBack<TGBarcode>(&parent, data);
+        FAIL() << "read a broken DataUtf8";
+    } catch (const std::exception &e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("Error reading Barcode1.DataUtf8: Invalid property value"));
+    }
+}
+
+TEST_F(BarcodeObject, SettersReportChangesAndEqualValuesNothing)
+{
+    const QMetaObject *meta = barcode->metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        if (!p.isWritable())
+            continue;
+        p.write(barcode, p.read(barcode));
+        EXPECT_EQ(panel.changes, 0) << p.name();
+        EXPECT_EQ(panel.repaints, 0) << p.name();
+    }
+    auto expectReport = [&](const char *what, const std::function<void()> &change) {
+        panel.resetCounts();
+        change();
+        EXPECT_EQ(panel.changes, 1) << what;
+        EXPECT_GE(panel.repaints, 1) << what;
+    };
+    expectReport("Symbology", [&] { barcode->SetSymbology(bcEAN13); });
+    expectReport("Data", [&] { barcode->SetData(QStringLiteral("590123412345")); });
+    expectReport("ShowText", [&] { barcode->SetShowText(false); });
+    expectReport("BarColor", [&] { barcode->SetBarColor(clBlue); });
+    expectReport("BackColor", [&] { barcode->SetBackColor(clAqua); });
+    expectReport("Transparent", [&] { barcode->SetTransparent(false); });
+    expectReport("Font", [&] { barcode->Font()->setSize(12); });
+
+    // Reading from a stream stores without reports.
+    panel.resetCounts();
+    barcode->setProperty("swLoading", true);
+    barcode->SetData(QStringLiteral("From file"));
+    barcode->SetSymbology(bcQRCode);
+    barcode->setProperty("swLoading", QVariant());
+    EXPECT_EQ(panel.changes, 0);
+    EXPECT_EQ(barcode->Data(), QStringLiteral("From file"));
+}
+
+TEST_F(BarcodeObject, PopupMenuAddsPropertiesAndShowText)
+{
+    PopupMenu &menu = barcode->ObjectMenu();
+    ASSERT_EQ(menu.count(), 15);
+    EXPECT_EQ(menu.entry(11).caption, QStringLiteral("Center Horizontally"));
+    EXPECT_EQ(menu.entry(12).caption, QStringLiteral("-"));
+    EXPECT_EQ(menu.entry(13).caption, QStringLiteral("Barcode Properties"));
+    EXPECT_EQ(menu.entry(14).caption, QStringLiteral("Show Text"));
+    EXPECT_TRUE(menu.entry(14).checked);
+
+    ASSERT_TRUE(menu.trigger(QStringLiteral("Show Text")));
+    EXPECT_FALSE(barcode->ShowText());
+    EXPECT_FALSE(menu.entry(14).checked);
+    EXPECT_EQ(panel.changes, 1);
+
+    int edits = 0;
+    ObjectEditors::setEditor("TGBarcode", [&](TGGraphicControl *object) {
+        EXPECT_EQ(object, barcode);
+        ++edits;
+        return true;
+    });
+    EXPECT_TRUE(menu.trigger(QStringLiteral("Barcode Properties")));
+    EXPECT_EQ(edits, 1);
+    ObjectEditors::setEditor("TGBarcode", [](TGGraphicControl *) { return false; });
+}
+
+TEST_F(BarcodeObject, RefusedDataShowsInRedAndPrintsNothing)
+{
+    barcode->SetSymbology(bcEAN13);
+    barcode->SetData(QStringLiteral("5901234123458"));
+    EXPECT_EQ(barcode->Problem(), QStringLiteral("check digit should be 7"));
+    EXPECT_EQ(barcode->PrintProblem(),
+              QStringLiteral("The EAN-13 barcode \"5901234123458\" cannot be printed: check digit should be 7"));
+
+    const QImage shown = paint(*barcode);
+    const QRgb red = qRgb(255, 0, 0);
+    // The frame runs round the box; the message is inside it; no bars.
+    for (int x = 0; x < 144; ++x) {
+        EXPECT_EQ(shown.pixel(x, 0), red);
+        EXPECT_EQ(shown.pixel(x, 71), red);
+    }
+    EXPECT_GT(reddish(shown, QRect(2, 2, 140, 68)), 40);
+    EXPECT_EQ(pixelsOf(shown, shown.rect(), qRgb(0, 0, 0)), 0);
+
+    TImageReport report(300, 300);
+    report.BeginDoc();
+    barcode->PrintTo(report, 0, 0);
+    report.EndDoc();
+    const QImage page = report.PageImage(0);
+    EXPECT_EQ(inkBounds(page, QRect(0, 0, 600, 400)), QRect());
+
+    // A valid code: black bars, nothing red.
+    barcode->SetData(QStringLiteral("5901234123457"));
+    const QImage good = paint(*barcode);
+    EXPECT_EQ(pixelsOf(good, good.rect(), red), 0);
+    EXPECT_GT(pixelsOf(good, good.rect(), qRgb(0, 0, 0)), 1000);
+    EXPECT_TRUE(barcode->PrintProblem().isEmpty());
+}
+
+TEST_F(BarcodeObject, PrintSubstitutionChangesWhatPrintsNotTheObject)
+{
+    barcode->SetSymbology(bcEAN13);
+    barcode->SetData(QStringLiteral("${Article}"));
+    EXPECT_EQ(barcode->Problem(), QStringLiteral("EAN-13 needs 12 or 13 digits"));
+    EXPECT_FALSE(barcode->PrintProblem().isEmpty());
+
+    TGGraphicControl *object = barcode;
+    object->SetPrintSubstitution([](const QString &text) {
+        QString s = text;
+        return s.replace(QStringLiteral("${Article}"), QStringLiteral("590123412345"));
+    });
+    EXPECT_TRUE(object->PrintProblem().isEmpty());
+    EXPECT_EQ(barcode->PrintedData(), QStringLiteral("590123412345"));
+    EXPECT_EQ(barcode->Data(), QStringLiteral("${Article}"));
+    EXPECT_EQ(panel.changes, 2); // the two setters only
+
+    TImageReport report(300, 300);
+    report.BeginDoc();
+    barcode->PrintTo(report, 0, 0);
+    report.EndDoc();
+    // 1.5 x 0.75 inch at (10, 20) pixels: bars across the box at 300 dpi.
+    const QRect printed = inkBounds(report.PageImage(0), QRect(0, 0, 600, 400));
+    EXPECT_GE(printed.left(), 31);
+    EXPECT_LE(printed.right(), 31 + 450);
+    EXPECT_GE(printed.width(), 95 * 3); // 113 modules of 3 dots with the quiet zones
+
+    object->SetPrintSubstitution({});
+    EXPECT_FALSE(object->PrintProblem().isEmpty());
+}
+
+TEST_F(BarcodeObject, OpaqueBackgroundFillsTheBox)
+{
+    barcode->SetTransparent(false);
+    barcode->SetBackColor(clYellow);
+    const QImage shown = paint(*barcode);
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 255, 0));
+    EXPECT_EQ(shown.pixel(143, 71), qRgb(255, 255, 0));
+}

@@ -1,0 +1,168 @@
+// The "Barcode Properties" window: controls filled from the object, what
+// the symbology refuses said as the data is typed, the live sample, OK and
+// Cancel, and the window as the class's editor.
+#include "FakePanelHost.h"
+
+#include "objects/LabelDialogs.h"
+#include "objects/ObjectEditors.h"
+#include "objects/TGBarcode.h"
+#include "objects/ui/ColorDropDown.h"
+#include "objects/ui/LabelSampleView.h"
+#include "objects/ui/TBarcodeProperties.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace sw;
+
+namespace {
+
+template <class T>
+T *child(QWidget &w, const char *name)
+{
+    T *found = w.findChild<T *>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+struct BarcodeDialog : ::testing::Test
+{
+    FakePanelHost panel;
+    TGBarcode *barcode = nullptr;
+
+    void SetUp() override
+    {
+        barcode = panel.adopt(new TGBarcode);
+        barcode->Loaded();
+        barcode->SetSymbology(bcEAN13);
+        barcode->SetData(QStringLiteral("590123412345"));
+        barcode->SetBarColor(clNavy);
+        panel.resetCounts();
+    }
+};
+
+} // namespace
+
+TEST_F(BarcodeDialog, ControlsShowTheObject)
+{
+    TBarcodeProperties window(*barcode);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Barcode Properties"));
+    auto *symbology = child<QComboBox>(window, "SymbologyCombo");
+    QStringList offered;
+    for (int i = 0; i < symbology->count(); ++i)
+        offered << symbology->itemText(i);
+    EXPECT_EQ(offered, (QStringList{"Code 128", "EAN-13", "UPC-A", "Code 39", "ITF-14", "QR Code", "Data Matrix", "PDF417"}));
+    EXPECT_EQ(symbology->currentText(), QStringLiteral("EAN-13"));
+    EXPECT_EQ(child<QPlainTextEdit>(window, "DataEdit")->toPlainText(), QStringLiteral("590123412345"));
+    EXPECT_EQ(child<QLabel>(window, "ProblemLabel")->text(), QStringLiteral("Reads: 5901234123457"));
+    EXPECT_TRUE(child<QCheckBox>(window, "ShowTextCheck")->isChecked());
+    EXPECT_EQ(child<QPushButton>(window, "FontButton")->text(), QStringLiteral("Arial, 8 pt"));
+    EXPECT_EQ(child<ColorDropDown>(window, "BarColorCombo")->color(), clNavy);
+    EXPECT_EQ(child<ColorDropDown>(window, "BackColorCombo")->color(), clWhite);
+    EXPECT_TRUE(child<QCheckBox>(window, "TransparentCheck")->isChecked());
+    EXPECT_EQ(window.Sample()->BoundsRect(), QRect(0, 0, 240, 150));
+    if (!qEnvironmentVariableIsEmpty("SW_RENDER_OUT")) {
+        window.show();
+        window.grab().save(qEnvironmentVariable("SW_RENDER_OUT"));
+    }
+}
+
+TEST_F(BarcodeDialog, TypingSaysWhatTheSymbologyRefusesAndTheSampleFollows)
+{
+    TBarcodeProperties window(*barcode);
+    auto *data = child<QPlainTextEdit>(window, "DataEdit");
+    auto *problem = child<QLabel>(window, "ProblemLabel");
+    auto *ok = child<QPushButton>(window, "OkButton");
+
+    data->setPlainText(QStringLiteral("5901234123458"));
+    EXPECT_EQ(problem->text(), QStringLiteral("check digit should be 7"));
+    EXPECT_EQ(problem->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(window.Sample()->Problem(), QStringLiteral("check digit should be 7"));
+    EXPECT_TRUE(ok->isEnabled()); // the panel will show the problem
+
+    child<QComboBox>(window, "SymbologyCombo")->setCurrentIndex(bcQRCode);
+    EXPECT_EQ(window.Sample()->Symbology(), bcQRCode);
+    EXPECT_TRUE(problem->text().isEmpty());
+    // 2D codes have no human-readable line.
+    EXPECT_FALSE(child<QCheckBox>(window, "ShowTextCheck")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(window, "FontButton")->isEnabled());
+
+    // Empty data could not be kept in the file: OK waits for some.
+    data->clear();
+    EXPECT_EQ(problem->text(), QStringLiteral("No data to encode"));
+    EXPECT_FALSE(ok->isEnabled());
+    data->setPlainText(QStringLiteral("東京"));
+    EXPECT_TRUE(ok->isEnabled());
+
+    // Choosing a background colour makes the background opaque.
+    child<ColorDropDown>(window, "BackColorCombo")->setColor(clYellow);
+    EXPECT_FALSE(window.Sample()->Transparent());
+    EXPECT_FALSE(child<QCheckBox>(window, "TransparentCheck")->isChecked());
+    EXPECT_EQ(window.SampleView()->render().pixel(0, 0), qRgb(255, 255, 0));
+
+    // Nothing reaches the object before OK.
+    EXPECT_EQ(barcode->Data(), QStringLiteral("590123412345"));
+    EXPECT_EQ(panel.changes, 0);
+}
+
+TEST_F(BarcodeDialog, OkGivesTheObjectEverySettingAndCancelNone)
+{
+    LabelDialogs::chooseFont = [](TFont &font) {
+        font.setName(QStringLiteral("Courier New"));
+        font.setSize(10);
+        return true;
+    };
+    {
+        TBarcodeProperties window(*barcode);
+        child<QComboBox>(window, "SymbologyCombo")->setCurrentIndex(bcCode39);
+        child<QPlainTextEdit>(window, "DataEdit")->setPlainText(QStringLiteral("PART-7"));
+        child<QPushButton>(window, "FontButton")->click();
+        child<QCheckBox>(window, "ShowTextCheck")->setChecked(false);
+        child<QPushButton>(window, "CancelButton")->click();
+    }
+    EXPECT_EQ(barcode->Symbology(), bcEAN13);
+    EXPECT_EQ(barcode->Font()->name(), QStringLiteral("Arial"));
+    EXPECT_EQ(panel.changes, 0);
+
+    {
+        TBarcodeProperties window(*barcode);
+        child<QComboBox>(window, "SymbologyCombo")->setCurrentIndex(bcCode39);
+        child<QPlainTextEdit>(window, "DataEdit")->setPlainText(QStringLiteral("PART-7"));
+        child<QPushButton>(window, "FontButton")->click();
+        EXPECT_EQ(child<QPushButton>(window, "FontButton")->text(), QStringLiteral("Courier New, 10 pt"));
+        child<QCheckBox>(window, "ShowTextCheck")->setChecked(false);
+        child<ColorDropDown>(window, "BarColorCombo")->setColor(clMaroon);
+        child<QPushButton>(window, "OkButton")->click();
+    }
+    LabelDialogs::chooseFont = {};
+    EXPECT_EQ(barcode->Symbology(), bcCode39);
+    EXPECT_EQ(barcode->Data(), QStringLiteral("PART-7"));
+    EXPECT_FALSE(barcode->ShowText());
+    EXPECT_EQ(barcode->BarColor(), clMaroon);
+    EXPECT_EQ(barcode->Font()->name(), QStringLiteral("Courier New"));
+    EXPECT_EQ(barcode->Font()->size(), 10);
+    EXPECT_GE(panel.changes, 1);
+}
+
+TEST_F(BarcodeDialog, InstalledAsTheBarcodesEditor)
+{
+    TBarcodeProperties::install();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<TBarcodeProperties *>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        opened = true;
+        child<QPlainTextEdit>(*window, "DataEdit")->setPlainText(QStringLiteral("4006381333931"));
+        child<QPushButton>(*window, "OkButton")->click();
+    });
+    EXPECT_TRUE(barcode->EditProperties());
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(barcode->Data(), QStringLiteral("4006381333931"));
+    ObjectEditors::setEditor("TGBarcode", [](TGGraphicControl *) { return false; });
+}
