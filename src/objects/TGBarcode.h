@@ -46,7 +46,7 @@ class TGBarcode : public TGGraphicControl
     Q_CLASSINFO("definedBinary", "DataUtf8")
 
 public:
-    static constexpr int HelpTopic = 40012;
+    static constexpr int HelpTopic = 40020;
     static QString DefaultData() { return QStringLiteral("12345678"); }
 
     // Code 128 of "12345678" in black, Arial 8 pt text, 144 x 72 pixels
