@@ -266,33 +266,36 @@ TEST_F(BarcodeObject, StartsAsADefaultCode128)
 
 TEST_F(BarcodeObject, StreamFormByteForByte)
 {
-    // Defaults are left out; Data is always written; the font follows.
-    const QByteArray expected = bytes("TPF0"
-                                           "\x09TGBarcode"
-                                           "\x08"
-                                           "Barcode1"
-                                           "\x04Left\x02\x0a"
-                                           "\x03Top\x02\x14"
-                                           "\x05Width\x03\x90\x00"
-                                           "\x06Height\x02\x48"
-                                           "\x06Locked\x08"
-                                           "\x0cUnselectable\x08"
-                                           "\x04"
-                                           "Data\x06\x08"
-                                           "12345678"
-                                           "\x0a"
-                                           "Font.Color\x07\x07"
-                                           "clBlack"
-                                           "\x0b"
-                                           "Font.Height\x02\xf5"
-                                           "\x09"
-                                           "Font.Name\x06\x05"
-                                           "Arial"
-                                           "\x0a"
-                                           "Font.Style\x0b\x00"
-                                           "\x00"  // end of properties
-                                           "\x00"); // no children
-    EXPECT_EQ(write(barcode).toHex(' '), expected.toHex(' '));
+    // The header and the base's properties, then the font, as this object
+    // writes them whatever its barcode settings.
+    const QByteArray header = bytes("TPF0"
+                                    "\x09TGBarcode"
+                                    "\x08"
+                                    "Barcode1"
+                                    "\x04Left\x02\x0a"
+                                    "\x03Top\x02\x14"
+                                    "\x05Width\x03\x90\x00"
+                                    "\x06Height\x02\x48"
+                                    "\x06Locked\x08"
+                                    "\x0cUnselectable\x08");
+    const QByteArray font = bytes("\x0a"
+                                  "Font.Color\x07\x07"
+                                  "clBlack"
+                                  "\x0b"
+                                  "Font.Height\x02\xf5" // -11: 8 points at 96 pixels per inch
+                                  "\x09"
+                                  "Font.Name\x06\x05"
+                                  "Arial"
+                                  "\x0a"
+                                  "Font.Style\x0b\x00");
+    const QByteArray end = bytes("\x00"  // end of properties
+                                 "\x00"); // no children
+
+    // Defaults are left out; Data is always written.
+    const QByteArray data = bytes("\x04"
+                                  "Data\x06\x08"
+                                  "12345678");
+    EXPECT_EQ(write(barcode).toHex(' '), (header + data + font + end).toHex(' '));
 
     // Text outside the 8-bit character set: DataUtf8 instead of Data, after
     // every published property.
@@ -302,40 +305,18 @@ TEST_F(BarcodeObject, StreamFormByteForByte)
     barcode->SetBarColor(clNavy);
     barcode->SetBackColor(0x123456);
     barcode->SetTransparent(false);
-    const QByteArray utf8 = bytes("TPF0"
-                                       "\x09TGBarcode"
-                                       "\x08"
-                                       "Barcode1"
-                                       "\x04Left\x02\x0a"
-                                       "\x03Top\x02\x14"
-                                       "\x05Width\x03\x90\x00"
-                                       "\x06Height\x02\x48"
-                                       "\x06Locked\x08"
-                                       "\x0cUnselectable\x08"
-                                       "\x09Symbology\x07\x08"
-                                       "bcQRCode"
-                                       "\x08ShowText\x08"
-                                       "\x08"
-                                       "BarColor\x07\x06"
-                                       "clNavy"
-                                       "\x09"
-                                       "BackColor\x04\x56\x34\x12\x00"
-                                       "\x0bTransparent\x08"
-                                       "\x0a"
-                                       "Font.Color\x07\x07"
-                                       "clBlack"
-                                       "\x0b"
-                                       "Font.Height\x02\xf5"
-                                       "\x09"
-                                       "Font.Name\x06\x05"
-                                       "Arial"
-                                       "\x0a"
-                                       "Font.Style\x0b\x00"
-                                       "\x08"
-                                       "DataUtf8\x0a\x06\x00\x00\x00\xe6\x9d\xb1\xe4\xba\xac"
-                                       "\x00"
-                                       "\x00");
-    EXPECT_EQ(write(barcode).toHex(' '), utf8.toHex(' '));
+    const QByteArray settings = bytes("\x09Symbology\x07\x08"
+                                      "bcQRCode"
+                                      "\x08ShowText\x08"
+                                      "\x08"
+                                      "BarColor\x07\x06"
+                                      "clNavy"
+                                      "\x09"
+                                      "BackColor\x04\x56\x34\x12\x00"
+                                      "\x0bTransparent\x08");
+    const QByteArray utf8 = bytes("\x08"
+                                  "DataUtf8\x0a\x06\x00\x00\x00\xe6\x9d\xb1\xe4\xba\xac");
+    EXPECT_EQ(write(barcode).toHex(' '), (header + settings + font + utf8 + end).toHex(' '));
 }
 
 TEST_F(BarcodeObject, ReadsBackWhatItWrote)

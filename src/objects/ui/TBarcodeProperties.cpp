@@ -99,44 +99,36 @@ TBarcodeProperties::TBarcodeProperties(TGBarcode &object, QWidget *parent)
     mSample->SetBounds(0, 0, mView->width(), mView->height());
     fillControls();
 
-    connect(mSymbologyCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int i) {
-        if (!mFilling && i >= 0) {
-            mSample->SetSymbology(TBarcodeSymbology(i));
+    // Each control changes the sample (unless the controls are being
+    // filled from it) and the window follows.
+    auto onChange = [this](auto apply) {
+        return [this, apply](auto value) {
+            if (mFilling)
+                return;
+            apply(value);
             sampleChanged();
-        }
-    });
+        };
+    };
+    connect(mSymbologyCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, onChange([this](int i) {
+                if (i >= 0)
+                    mSample->SetSymbology(TBarcodeSymbology(i));
+            }));
     connect(mDataEdit, &QPlainTextEdit::textChanged, this, [this] {
         if (!mFilling) {
             mSample->SetData(mDataEdit->toPlainText());
             sampleChanged();
         }
     });
-    connect(mShowTextCheck, &QCheckBox::toggled, this, [this](bool on) {
-        if (!mFilling) {
-            mSample->SetShowText(on);
-            sampleChanged();
-        }
-    });
-    connect(mBarColorCombo, &ColorDropDown::colorChanged, this, [this](TColor c) {
-        if (!mFilling) {
-            mSample->SetBarColor(c);
-            sampleChanged();
-        }
-    });
-    connect(mBackColorCombo, &ColorDropDown::colorChanged, this, [this](TColor c) {
-        if (!mFilling) {
-            mSample->SetBackColor(c);
-            // Choosing a background means wanting to see it.
-            mSample->SetTransparent(false);
-            fillControls();
-        }
-    });
-    connect(mTransparentCheck, &QCheckBox::toggled, this, [this](bool on) {
-        if (!mFilling) {
-            mSample->SetTransparent(on);
-            sampleChanged();
-        }
-    });
+    connect(mShowTextCheck, &QCheckBox::toggled, this, onChange([this](bool on) { mSample->SetShowText(on); }));
+    connect(mBarColorCombo, &ColorDropDown::colorChanged, this,
+            onChange([this](TColor c) { mSample->SetBarColor(c); }));
+    connect(mBackColorCombo, &ColorDropDown::colorChanged, this, onChange([this](TColor c) {
+                mSample->SetBackColor(c);
+                // Choosing a background means wanting to see it.
+                mSample->SetTransparent(false);
+                fillControls();
+            }));
+    connect(mTransparentCheck, &QCheckBox::toggled, this, onChange([this](bool on) { mSample->SetTransparent(on); }));
     connect(mFontButton, &QPushButton::clicked, this, [this] { chooseFont(); });
     connect(this, &QDialog::accepted, this, [this] { apply(); });
     mDataEdit->setFocus();
