@@ -180,8 +180,12 @@ BarcodeSymbol BarcodeSymbol::encode(TBarcodeSymbology symbology, const QString &
     if (!isTwoDimensional(symbology)) {
         symbol.mHumanReadable = QString::fromUtf8(reinterpret_cast<const char *>(z->text));
         for (const zint_vector_string *s = z->vector->strings; s; s = s->next) {
-            const TextAlign align = s->halign == 1 ? TextAlign::Left : s->halign == 2 ? TextAlign::Right : TextAlign::Centre;
-            symbol.mTexts.append(Text{s->x, align, QString::fromUtf8(reinterpret_cast<const char *>(s->text), s->length)});
+            // The encoder's alignment: 0 centre, 1 left (start), 2 right (end).
+            const TextAlign align = s->halign == 1   ? TextAlign::Left
+                                    : s->halign == 2 ? TextAlign::Right
+                                                     : TextAlign::Centre;
+            const QString text = QString::fromUtf8(reinterpret_cast<const char *>(s->text), s->length);
+            symbol.mTexts.append(Text{s->x, align, text});
         }
     }
     // The vector height includes the encoder's own text line, whose size
@@ -189,7 +193,8 @@ BarcodeSymbol BarcodeSymbol::encode(TBarcodeSymbology symbology, const QString &
     return symbol;
 }
 
-BarcodeSymbol::Placement BarcodeSymbol::place(const QRect &box, int textHeight, bool wholeDots, double dotAspect) const
+BarcodeSymbol::Placement BarcodeSymbol::place(const QRect &box, int textHeight, bool wholeDots,
+                                              double dotAspect) const
 {
     if (!isValid() || mWidth <= 0 || mHeight <= 0 || box.width() <= 0 || box.height() <= 0 || dotAspect <= 0)
         return Placement();
@@ -221,7 +226,8 @@ BarcodeSymbol::Placement BarcodeSymbol::placeMatrix(const QRect &box, bool whole
     return p;
 }
 
-BarcodeSymbol::Placement BarcodeSymbol::placeLinear(const QRect &box, int textHeight, bool wholeDots, double dotAspect) const
+BarcodeSymbol::Placement BarcodeSymbol::placeLinear(const QRect &box, int textHeight, bool wholeDots,
+                                                    double dotAspect) const
 {
     Placement p;
     double m = box.width() / mWidth;

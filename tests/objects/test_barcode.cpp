@@ -12,6 +12,7 @@
 #include "report/TImageReport.h"
 
 #include <QMetaProperty>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace sw;
@@ -48,6 +49,16 @@ int reddish(const QImage &image, const QRect &area)
     return n;
 }
 
+// The object printed alone at the page's corner at 300 dpi: where ink fell.
+QRect printedInk(TGBarcode &barcode)
+{
+    TImageReport report(300, 300);
+    report.BeginDoc();
+    barcode.PrintTo(report, 0, 0);
+    report.EndDoc();
+    return inkBounds(report.PageImage(0), QRect(0, 0, 600, 400));
+}
+
 QRect unitedBars(const BarcodeSymbol::Placement &p)
 {
     QRect r;
@@ -60,14 +71,10 @@ QRect unitedBars(const BarcodeSymbol::Placement &p)
 
 // ---- what the symbologies accept -------------------------------------------------------
 
-TEST(BarcodeSymbol, Gs1CheckDigitsAreComputedAndAdded)
+TEST(BarcodeSymbol, Gs1CheckDigitsAreAddedAndWrongOnesRefused)
 {
-    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("590123412345")), 7);
     EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("400638133393")), 1);
-    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("03600029145")), 2);
-    EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("1234567890123")), 1);
     EXPECT_EQ(BarcodeSymbol::gs1CheckDigit(QStringLiteral("000000000000")), 0);
-
     const struct
     {
         TBarcodeSymbology symbology;
@@ -99,30 +106,23 @@ TEST(BarcodeSymbol, RefusedDataSaysWhy)
         // The encoder would make a 5-digit add-on code of this.
         {bcEAN13, QStringLiteral("12345"), "EAN-13 needs 12 or 13 digits"},
         {bcEAN13, QStringLiteral("59012341234a"), "EAN-13 needs 12 or 13 digits"},
-        {bcEAN13, QStringLiteral("59012341234577"), "EAN-13 needs 12 or 13 digits"},
         {bcUPCA, QStringLiteral("0360002914"), "UPC-A needs 11 or 12 digits"},
         {bcITF14, QStringLiteral("123456789012"), "ITF-14 needs 13 or 14 digits"},
         // The encoder would quietly encode capitals instead.
         {bcCode39, QStringLiteral("Part a1"), "Code 39 cannot encode \"a\""},
         {bcCode128, QStringLiteral("Tokyo 東京"), "Code 128 cannot encode \"東\""},
-        {bcCode128, QString(), "No data to encode"},
         {bcQRCode, QString(), "No data to encode"},
         {bcCode128, QString(161, QLatin1Char('A')), "Too much data for Code 128"},
         {bcQRCode, QString(8000, QLatin1Char('A')), "Too much data for QR Code"},
-        {bcDataMatrix, QString(4000, QLatin1Char('A')), "Too much data for Data Matrix"},
     };
     for (const auto &c : refused) {
         const BarcodeSymbol s = BarcodeSymbol::encode(c.symbology, c.data);
-        EXPECT_FALSE(s.isValid()) << c.problem;
         EXPECT_EQ(s.error().toStdString(), c.problem);
-        EXPECT_TRUE(s.bars().isEmpty());
         EXPECT_TRUE(s.place(QRect(0, 0, 300, 100), 10, true).bars.isEmpty());
     }
     // Latin-1 is Code 128's; 2D codes take any text.
     EXPECT_TRUE(BarcodeSymbol::encode(bcCode128, QStringLiteral("Größe 5½")).isValid());
-    EXPECT_TRUE(BarcodeSymbol::encode(bcCode39, QStringLiteral("A-1 $/+%.")).isValid());
     EXPECT_TRUE(BarcodeSymbol::encode(bcDataMatrix, QStringLiteral("東京")).isValid());
-    EXPECT_TRUE(BarcodeSymbol::encode(bcPDF417, QStringLiteral("東京")).isValid());
 }
 
 // ---- fitting the code into a box ----------------------------------------------------------
@@ -130,102 +130,78 @@ TEST(BarcodeSymbol, RefusedDataSaysWhy)
 TEST(BarcodeSymbol, LinearCodeFillsTheWidthInWholeDotsWithItsQuietZones)
 {
     const BarcodeSymbol s = BarcodeSymbol::encode(bcCode128, QStringLiteral("12345678"));
-    ASSERT_TRUE(s.isValid());
     // Start, 4 double-digit characters, check, stop: 11 x 6 + 13 modules,
     // and 10 modules of quiet zone on either side.
-    EXPECT_EQ(s.width(), 10 + 11 * 6 + 13 + 10);
+    ASSERT_EQ(s.width(), 10 + 11 * 6 + 13 + 10);
     const QRect box(100, 50, 420, 150);
     const BarcodeSymbol::Placement p = s.place(box, 30, true);
     EXPECT_EQ(p.module, 4); // 420 / 99 = 4.2
-    const QRect bars = unitedBars(p);
     // 99 x 4 = 396 dots, centred: 12 dots left over on either side.
     const int x0 = box.left() + 12;
+    const QRect bars = unitedBars(p);
     EXPECT_EQ(bars.left(), x0 + 10 * 4);
     EXPECT_EQ(bars.right() + 1, x0 + (10 + 79) * 4);
     for (const QRect &bar : p.bars) {
         EXPECT_EQ((bar.left() - x0) % 4, 0);
         EXPECT_EQ(bar.width() % 4, 0);
-        EXPECT_EQ(bar.top(), box.top());
     }
-    // The bars stand on the human-readable line, which ends inside the box.
-    ASSERT_EQ(p.texts.size(), 1);
-    EXPECT_EQ(p.texts[0].text, QStringLiteral("12345678"));
-    EXPECT_EQ(p.texts[0].align, BarcodeSymbol::TextAlign::Centre);
-    EXPECT_EQ(p.texts[0].x, x0 + 99 * 2);
+    // The bars stand on the human-readable line, which ends inside the box;
+    // without it they take the whole height.
+    EXPECT_EQ(bars.top(), box.top());
     EXPECT_GT(p.textTop, bars.bottom());
     EXPECT_LE(p.textTop + 30, box.bottom() + 1);
-
-    // Without the line the bars take the whole height.
     EXPECT_EQ(unitedBars(s.place(box, 0, true)).height(), box.height());
     // Fewer dots than modules: one dot each, overflowing evenly.
     const BarcodeSymbol::Placement tight = s.place(QRect(0, 0, 79, 40), 0, true);
     EXPECT_EQ(tight.module, 1);
-    EXPECT_EQ(unitedBars(tight).left(), -10 + 10);
-    EXPECT_EQ(unitedBars(tight).width(), 79);
+    EXPECT_EQ(unitedBars(tight), QRect(0, 0, 79, 40));
 }
 
-TEST(BarcodeSymbol, EanGuardBarsReachDownBesideTheDigits)
+TEST(BarcodeSymbol, GuardAndBearerBarsKeepTheirSizeInModules)
 {
-    const BarcodeSymbol s = BarcodeSymbol::encode(bcEAN13, QStringLiteral("590123412345"));
-    ASSERT_TRUE(s.isValid());
-    EXPECT_EQ(s.width(), 11 + 95 + 7);
-    const BarcodeSymbol::Placement p = s.place(QRect(0, 0, 339, 200), 24, true);
-    EXPECT_EQ(p.module, 3);
-    QList<QString> pieces;
-    for (const auto &t : p.texts)
-        pieces << t.text;
-    EXPECT_EQ(pieces, (QList<QString>{QStringLiteral("5"), QStringLiteral("901234"), QStringLiteral("123457")}));
-    // The leading digit stands in the quiet zone, ending left of the bars.
+    // EAN-13: start, centre and end guards (two bars each) reach 5 modules
+    // further down, beside the digits.
+    const BarcodeSymbol ean = BarcodeSymbol::encode(bcEAN13, QStringLiteral("590123412345"));
+    const BarcodeSymbol::Placement p = ean.place(QRect(0, 0, 339, 200), 24, true);
+    EXPECT_EQ(p.module, 3); // 339 / (11 + 95 + 7)
     const QRect bars = unitedBars(p);
-    EXPECT_EQ(p.texts[0].align, BarcodeSymbol::TextAlign::Right);
-    EXPECT_LT(p.texts[0].x, bars.left());
-    // Start, centre and end guards (two bars each) are 5 modules longer.
-    int longer = 0;
-    for (const QRect &bar : p.bars)
-        if (bar.bottom() == bars.bottom())
-            ++longer;
-    EXPECT_EQ(longer, 6);
     const int mainBottom = p.bars[2].bottom(); // the first data bar
+    EXPECT_EQ(std::count_if(p.bars.cbegin(), p.bars.cend(),
+                            [&](const QRect &b) { return b.bottom() == bars.bottom(); }),
+              6);
     EXPECT_EQ(bars.bottom() - mainBottom, 5 * 3);
     EXPECT_GT(p.textTop, mainBottom);
-}
+    ASSERT_EQ(p.texts.size(), 3);
+    // The leading digit stands in the quiet zone, ending left of the bars.
+    EXPECT_EQ(p.texts[0].text, QStringLiteral("5"));
+    EXPECT_EQ(p.texts[0].align, BarcodeSymbol::TextAlign::Right);
+    EXPECT_LT(p.texts[0].x, bars.left());
 
-TEST(BarcodeSymbol, Itf14TextSitsBelowTheBearerBars)
-{
-    const BarcodeSymbol s = BarcodeSymbol::encode(bcITF14, QStringLiteral("1234567890123"));
-    const BarcodeSymbol::Placement p = s.place(QRect(0, 0, 750, 300), 37, true);
-    const QRect bars = unitedBars(p);
-    EXPECT_EQ(p.module, 4);
-    // The bearer bars are 5 modules thick whatever the height.
-    EXPECT_EQ(bars.top(), 0);
-    int bearers = 0;
-    for (const QRect &bar : p.bars)
-        if (bar.width() == 165 * 4) {
-            EXPECT_EQ(bar.height(), 5 * 4);
-            ++bearers;
-        }
-    EXPECT_EQ(bearers, 2);
-    EXPECT_GT(p.textTop, bars.bottom());
-    EXPECT_LE(p.textTop + 37, 300);
+    // ITF-14: bearer bars 5 modules thick above and below, the digits under them.
+    const BarcodeSymbol itf = BarcodeSymbol::encode(bcITF14, QStringLiteral("1234567890123"));
+    const BarcodeSymbol::Placement q = itf.place(QRect(0, 0, 750, 300), 37, true);
+    EXPECT_EQ(q.module, 4);
+    QList<QRect> bearers;
+    for (const QRect &b : q.bars)
+        if (b.width() == 165 * 4)
+            bearers << b;
+    ASSERT_EQ(bearers.size(), 2);
+    EXPECT_EQ(bearers[0].height(), 5 * 4);
+    EXPECT_EQ(bearers[1].height(), 5 * 4);
+    EXPECT_GT(q.textTop, bearers[1].bottom());
+    EXPECT_LE(q.textTop + 37, 300);
 }
 
 TEST(BarcodeSymbol, MatrixCodesStaySquareAndCentred)
 {
     const BarcodeSymbol s = BarcodeSymbol::encode(bcQRCode, QStringLiteral("Stickwell"));
-    ASSERT_TRUE(s.isValid());
-    EXPECT_EQ(s.width(), 21 + 8); // version 1 with 4 modules of quiet zone each side
-    EXPECT_EQ(s.height(), 29);
+    ASSERT_EQ(s.width(), 21 + 8); // version 1 with 4 modules of quiet zone each side
     const BarcodeSymbol::Placement p = s.place(QRect(0, 0, 300, 100), 20, true);
     EXPECT_EQ(p.module, 3);
     EXPECT_TRUE(p.texts.isEmpty());
-    const QRect bars = unitedBars(p);
-    EXPECT_EQ(bars.width(), 21 * 3);
-    EXPECT_EQ(bars.height(), 21 * 3);
     // 29 x 3 = 87 dots centred in 300 x 100, the quiet zone inside.
-    EXPECT_EQ(bars.left(), (300 - 87) / 2 + 4 * 3);
-    EXPECT_EQ(bars.top(), (100 - 87) / 2 + 4 * 3);
-    // Twice as many dots per inch down as across: square modules take
-    // twice as many dots down.
+    EXPECT_EQ(unitedBars(p), QRect((300 - 87) / 2 + 4 * 3, (100 - 87) / 2 + 4 * 3, 21 * 3, 21 * 3));
+    // Twice as many dots per inch down as across: twice as many dots down.
     const BarcodeSymbol::Placement fine = s.place(QRect(0, 0, 300, 100), 0, true, 2.0);
     EXPECT_EQ(fine.module, 1); // 100 dots down hold 29 x 2 dots, not 29 x 4
     EXPECT_EQ(unitedBars(fine).height(), 2 * unitedBars(fine).width());
@@ -250,182 +226,95 @@ struct BarcodeObject : ::testing::Test
     }
 };
 
-TEST_F(BarcodeObject, StartsAsADefaultCode128)
-{
-    TGBarcode fresh;
-    EXPECT_EQ(fresh.Symbology(), bcCode128);
-    EXPECT_EQ(fresh.Data(), QStringLiteral("12345678"));
-    EXPECT_TRUE(fresh.ShowText());
-    EXPECT_EQ(fresh.BarColor(), clBlack);
-    EXPECT_EQ(fresh.BackColor(), clWhite);
-    EXPECT_TRUE(fresh.Transparent());
-    EXPECT_EQ(fresh.Font()->name(), QStringLiteral("Arial"));
-    EXPECT_EQ(fresh.Font()->size(), 8);
-    EXPECT_EQ(fresh.BoundsRect(), QRect(0, 0, 144, 72));
-}
-
 TEST_F(BarcodeObject, StreamFormByteForByte)
 {
-    // The header and the base's properties, then the font, as this object
-    // writes them whatever its barcode settings.
-    const QByteArray header = bytes("TPF0"
-                                    "\x09TGBarcode"
-                                    "\x08"
-                                    "Barcode1"
-                                    "\x04Left\x02\x0a"
-                                    "\x03Top\x02\x14"
-                                    "\x05Width\x03\x90\x00"
-                                    "\x06Height\x02\x48"
-                                    "\x06Locked\x08"
+    // Name (short string), value tag, value: the header and the base's
+    // properties, then the font, whatever the barcode's settings.
+    const QByteArray header = bytes("TPF0" "\x09TGBarcode" "\x08" "Barcode1" "\x04Left\x02\x0a" "\x03Top\x02\x14"
+                                    "\x05Width\x03\x90\x00" "\x06Height\x02\x48" "\x06Locked\x08"
                                     "\x0cUnselectable\x08");
-    const QByteArray font = bytes("\x0a"
-                                  "Font.Color\x07\x07"
-                                  "clBlack"
-                                  "\x0b"
-                                  "Font.Height\x02\xf5" // -11: 8 points at 96 pixels per inch
-                                  "\x09"
-                                  "Font.Name\x06\x05"
-                                  "Arial"
-                                  "\x0a"
-                                  "Font.Style\x0b\x00");
-    const QByteArray end = bytes("\x00"  // end of properties
-                                 "\x00"); // no children
+    const QByteArray font = bytes("\x0a" "Font.Color\x07\x07" "clBlack" "\x0b" "Font.Height\x02\xf5" // -11: 8 pt
+                                  "\x09" "Font.Name\x06\x05" "Arial" "\x0a" "Font.Style\x0b\x00");
+    const QByteArray end = bytes("\x00" "\x00"); // end of the properties, no children
 
     // Defaults are left out; Data is always written.
-    const QByteArray data = bytes("\x04"
-                                  "Data\x06\x08"
-                                  "12345678");
+    const QByteArray data = bytes("\x04" "Data\x06\x08" "12345678");
     EXPECT_EQ(write(barcode).toHex(' '), (header + data + font + end).toHex(' '));
 
-    // Text outside the 8-bit character set: DataUtf8 instead of Data, after
-    // every published property.
+    // Text outside the 8-bit character set: DataUtf8 (vaBinary of its
+    // UTF-8 bytes) instead of Data, after every published property.
     barcode->SetSymbology(bcQRCode);
     barcode->SetData(QStringLiteral("東京"));
     barcode->SetShowText(false);
     barcode->SetBarColor(clNavy);
     barcode->SetBackColor(0x123456);
     barcode->SetTransparent(false);
-    const QByteArray settings = bytes("\x09Symbology\x07\x08"
-                                      "bcQRCode"
-                                      "\x08ShowText\x08"
-                                      "\x08"
-                                      "BarColor\x07\x06"
-                                      "clNavy"
-                                      "\x09"
-                                      "BackColor\x04\x56\x34\x12\x00"
-                                      "\x0bTransparent\x08");
-    const QByteArray utf8 = bytes("\x08"
-                                  "DataUtf8\x0a\x06\x00\x00\x00\xe6\x9d\xb1\xe4\xba\xac");
+    const QByteArray settings = bytes("\x09Symbology\x07\x08" "bcQRCode" "\x08ShowText\x08" "\x08" "BarColor\x07\x06"
+                                      "clNavy" "\x09" "BackColor\x04\x56\x34\x12\x00" "\x0bTransparent\x08");
+    const QByteArray utf8 = bytes("\x08" "DataUtf8\x0a\x06\x00\x00\x00\xe6\x9d\xb1\xe4\xba\xac");
     EXPECT_EQ(write(barcode).toHex(' '), (header + settings + font + utf8 + end).toHex(' '));
 }
 
-TEST_F(BarcodeObject, ReadsBackWhatItWrote)
+TEST_F(BarcodeObject, ReadsBackWhatItWroteAndRefusesBrokenUtf8)
 {
-    QObject parent;
+    QObject parent, other;
     barcode->SetSymbology(bcDataMatrix);
-    barcode->SetData(QStringLiteral("Größe: 5 €")); // in the 8-bit set: stored as Data
-    barcode->SetShowText(false);
-    barcode->SetBarColor(clMaroon);
+    barcode->SetData(QStringLiteral("Grüße, 東京 🙂"));
     barcode->SetBackColor(clYellow);
-    barcode->SetTransparent(false);
-    barcode->Font()->setName(QStringLiteral("Times New Roman"));
-    barcode->Font()->setSize(11);
-    const QByteArray data = write(barcode);
-    EXPECT_TRUE(data.contains(QByteArray("Gr\xf6\xdf" "e: 5 \x80")));
-    EXPECT_FALSE(data.contains("DataUtf8"));
+    QByteArray data = write(barcode);
     auto *r = readBack<TGBarcode>(&parent, data);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->Symbology(), bcDataMatrix);
-    EXPECT_EQ(r->Data(), QStringLiteral("Größe: 5 €"));
-    EXPECT_FALSE(r->ShowText());
-    EXPECT_EQ(r->BarColor(), clMaroon);
+    EXPECT_EQ(r->Data(), QStringLiteral("Grüße, 東京 🙂"));
     EXPECT_EQ(r->BackColor(), clYellow);
-    EXPECT_FALSE(r->Transparent());
-    EXPECT_EQ(r->Font()->name(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(r->Font()->size(), 11);
-    EXPECT_EQ(r->BoundsRect(), QRect(10, 20, 144, 72));
 
-    barcode->SetData(QStringLiteral("Grüße, 東京 🙂"));
-    QObject other;
-    auto *u = readBack<TGBarcode>(&other, write(barcode));
-    ASSERT_NE(u, nullptr);
-    EXPECT_EQ(u->Data(), QStringLiteral("Grüße, 東京 🙂"));
-}
-
-TEST_F(BarcodeObject, DataUtf8ThatIsNotUtf8FailsTheRead)
-{
-    QObject parent;
-    barcode->SetData(QStringLiteral("東京"));
-    QByteArray data = write(barcode);
-    const qsizetype at = data.indexOf("\xe6\x9d\xb1");
-    ASSERT_GT(at, 0);
-    data[at + 1] = 'x'; // a lead byte without its continuation
+    data[data.indexOf("\xe6\x9d\xb1") + 1] = 'x'; // a lead byte without its continuation
     try {
-        readBack<TGBarcode>(&parent, data);
+        readBack<TGBarcode>(&other, data);
         FAIL() << "read a broken DataUtf8";
     } catch (const std::exception &e) {
-        EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("Error reading Barcode1.DataUtf8: Invalid property value"));
+        EXPECT_STREQ(e.what(), "Error reading Barcode1.DataUtf8: Invalid property value");
     }
 }
 
 TEST_F(BarcodeObject, SettersReportChangesAndEqualValuesNothing)
 {
     const QMetaObject *meta = barcode->metaObject();
-    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
-        const QMetaProperty p = meta->property(i);
-        if (!p.isWritable())
-            continue;
-        p.write(barcode, p.read(barcode));
-        EXPECT_EQ(panel.changes, 0) << p.name();
-        EXPECT_EQ(panel.repaints, 0) << p.name();
-    }
-    auto expectReport = [&](const char *what, const std::function<void()> &change) {
-        panel.resetCounts();
-        change();
-        EXPECT_EQ(panel.changes, 1) << what;
-        EXPECT_GE(panel.repaints, 1) << what;
-    };
-    expectReport("Symbology", [&] { barcode->SetSymbology(bcEAN13); });
-    expectReport("Data", [&] { barcode->SetData(QStringLiteral("590123412345")); });
-    expectReport("ShowText", [&] { barcode->SetShowText(false); });
-    expectReport("BarColor", [&] { barcode->SetBarColor(clBlue); });
-    expectReport("BackColor", [&] { barcode->SetBackColor(clAqua); });
-    expectReport("Transparent", [&] { barcode->SetTransparent(false); });
-    expectReport("Font", [&] { barcode->Font()->setSize(12); });
-
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i)
+        if (meta->property(i).isWritable())
+            meta->property(i).write(barcode, meta->property(i).read(barcode));
+    EXPECT_EQ(panel.changes + panel.repaints, 0);
+    barcode->SetSymbology(bcEAN13);
+    barcode->SetData(QStringLiteral("590123412345"));
+    barcode->SetShowText(false);
+    barcode->SetBarColor(clBlue);
+    barcode->SetBackColor(clAqua);
+    barcode->SetTransparent(false);
+    barcode->Font()->setSize(12);
+    EXPECT_EQ(panel.changes, 7);
     // Reading from a stream stores without reports.
-    panel.resetCounts();
     barcode->setProperty("swLoading", true);
     barcode->SetData(QStringLiteral("From file"));
-    barcode->SetSymbology(bcQRCode);
     barcode->setProperty("swLoading", QVariant());
-    EXPECT_EQ(panel.changes, 0);
-    EXPECT_EQ(barcode->Data(), QStringLiteral("From file"));
+    EXPECT_EQ(panel.changes, 7);
 }
 
 TEST_F(BarcodeObject, PopupMenuAddsPropertiesAndShowText)
 {
     PopupMenu &menu = barcode->ObjectMenu();
-    ASSERT_EQ(menu.count(), 15);
-    EXPECT_EQ(menu.entry(11).caption, QStringLiteral("Center Horizontally"));
-    EXPECT_EQ(menu.entry(12).caption, QStringLiteral("-"));
+    ASSERT_EQ(menu.count(), 15); // the base's twelve, a separator and these two
     EXPECT_EQ(menu.entry(13).caption, QStringLiteral("Barcode Properties"));
     EXPECT_EQ(menu.entry(14).caption, QStringLiteral("Show Text"));
     EXPECT_TRUE(menu.entry(14).checked);
-
     ASSERT_TRUE(menu.trigger(QStringLiteral("Show Text")));
     EXPECT_FALSE(barcode->ShowText());
     EXPECT_FALSE(menu.entry(14).checked);
     EXPECT_EQ(panel.changes, 1);
 
-    int edits = 0;
-    ObjectEditors::setEditor("TGBarcode", [&](TGGraphicControl *object) {
-        EXPECT_EQ(object, barcode);
-        ++edits;
-        return true;
-    });
+    TGGraphicControl *edited = nullptr;
+    ObjectEditors::setEditor("TGBarcode", [&](TGGraphicControl *object) { return (edited = object) != nullptr; });
     EXPECT_TRUE(menu.trigger(QStringLiteral("Barcode Properties")));
-    EXPECT_EQ(edits, 1);
+    EXPECT_EQ(edited, barcode);
     ObjectEditors::setEditor("TGBarcode", [](TGGraphicControl *) { return false; });
 }
 
@@ -440,19 +329,10 @@ TEST_F(BarcodeObject, RefusedDataShowsInRedAndPrintsNothing)
     const QImage shown = paint(*barcode);
     const QRgb red = qRgb(255, 0, 0);
     // The frame runs round the box; the message is inside it; no bars.
-    for (int x = 0; x < 144; ++x) {
-        EXPECT_EQ(shown.pixel(x, 0), red);
-        EXPECT_EQ(shown.pixel(x, 71), red);
-    }
+    EXPECT_EQ(pixelsOf(shown, QRect(0, 0, 144, 1), red) + pixelsOf(shown, QRect(0, 71, 144, 1), red), 2 * 144);
     EXPECT_GT(reddish(shown, QRect(2, 2, 140, 68)), 40);
     EXPECT_EQ(pixelsOf(shown, shown.rect(), qRgb(0, 0, 0)), 0);
-
-    TImageReport report(300, 300);
-    report.BeginDoc();
-    barcode->PrintTo(report, 0, 0);
-    report.EndDoc();
-    const QImage page = report.PageImage(0);
-    EXPECT_EQ(inkBounds(page, QRect(0, 0, 600, 400)), QRect());
+    EXPECT_EQ(printedInk(*barcode), QRect());
 
     // A valid code: black bars, nothing red.
     barcode->SetData(QStringLiteral("5901234123457"));
@@ -470,34 +350,20 @@ TEST_F(BarcodeObject, PrintSubstitutionChangesWhatPrintsNotTheObject)
     EXPECT_FALSE(barcode->PrintProblem().isEmpty());
 
     TGGraphicControl *object = barcode;
-    object->SetPrintSubstitution([](const QString &text) {
-        QString s = text;
-        return s.replace(QStringLiteral("${Article}"), QStringLiteral("590123412345"));
+    object->SetPrintSubstitution([](QString text) {
+        return text.replace(QStringLiteral("${Article}"), QStringLiteral("590123412345"));
     });
     EXPECT_TRUE(object->PrintProblem().isEmpty());
     EXPECT_EQ(barcode->PrintedData(), QStringLiteral("590123412345"));
     EXPECT_EQ(barcode->Data(), QStringLiteral("${Article}"));
     EXPECT_EQ(panel.changes, 2); // the two setters only
 
-    TImageReport report(300, 300);
-    report.BeginDoc();
-    barcode->PrintTo(report, 0, 0);
-    report.EndDoc();
     // 1.5 x 0.75 inch at (10, 20) pixels: bars across the box at 300 dpi.
-    const QRect printed = inkBounds(report.PageImage(0), QRect(0, 0, 600, 400));
+    const QRect printed = printedInk(*barcode);
     EXPECT_GE(printed.left(), 31);
     EXPECT_LE(printed.right(), 31 + 450);
     EXPECT_GE(printed.width(), 95 * 3); // 113 modules of 3 dots with the quiet zones
 
     object->SetPrintSubstitution({});
     EXPECT_FALSE(object->PrintProblem().isEmpty());
-}
-
-TEST_F(BarcodeObject, OpaqueBackgroundFillsTheBox)
-{
-    barcode->SetTransparent(false);
-    barcode->SetBackColor(clYellow);
-    const QImage shown = paint(*barcode);
-    EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 255, 0));
-    EXPECT_EQ(shown.pixel(143, 71), qRgb(255, 255, 0));
 }

@@ -83,5 +83,6 @@ TEST_P(BarcodeDecode, PrintedCodeReadsBackAsItsData)
 
 INSTANTIATE_TEST_SUITE_P(EverySymbology, BarcodeDecode, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<Case> &info) {
-                             return symbologyName(info.param.symbology).remove(QLatin1Char(' ')).remove(QLatin1Char('-')).toStdString();
+                             QString name = symbologyName(info.param.symbology);
+                             return name.remove(QLatin1Char(' ')).remove(QLatin1Char('-')).toStdString();
                          });
