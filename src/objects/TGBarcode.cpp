@@ -221,10 +221,10 @@ void TGBarcode::Paint(Canvas &canvas, const PaintContext &context)
     if (ScaleFactor() != 1.0f)
         font->setSize(truncTowardZero(mFont->size() * static_cast<double>(ScaleFactor())));
     const int textHeight = showsText(symbol) ? canvas.textMetrics().height : 0;
-    // Whole pixels per module wherever the box has room for them.
-    const bool wholePixels =
-        Width() >= symbol.width() && (!isTwoDimensional(mSymbology) || Height() >= symbol.height());
-    const BarcodeSymbol::Placement placement = symbol.place(QRect(0, 0, Width(), Height()), textHeight, wholePixels);
+    // The code fills the box as it will on paper; bar edges are rounded to
+    // whole pixels (sharp, though at a few pixels per module not all bars of
+    // one width come out equally wide on screen).
+    const BarcodeSymbol::Placement placement = symbol.place(QRect(0, 0, Width(), Height()), textHeight, false);
 
     canvas.Brush()->setStyle(bsSolid);
     canvas.Brush()->setColor(mBarColor);

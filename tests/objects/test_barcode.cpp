@@ -151,6 +151,10 @@ TEST(BarcodeSymbol, LinearCodeFillsTheWidthInWholeDotsWithItsQuietZones)
     EXPECT_GT(p.textTop, bars.bottom());
     EXPECT_LE(p.textTop + 30, box.bottom() + 1);
     EXPECT_EQ(unitedBars(s.place(box, 0, true)).height(), box.height());
+    // On screen the code fills the box as on paper: 99 modules in 144
+    // pixels, bar edges rounded to whole pixels.
+    const BarcodeSymbol::Placement screen = s.place(QRect(0, 0, 144, 72), 0, false);
+    EXPECT_EQ(unitedBars(screen), QRect(15, 0, 129 - 15, 72)); // 10 x 144 / 99 = 14.5 .. 89 x 144 / 99 = 129.4
     // Fewer dots than modules: one dot each, overflowing evenly.
     const BarcodeSymbol::Placement tight = s.place(QRect(0, 0, 79, 40), 0, true);
     EXPECT_EQ(tight.module, 1);

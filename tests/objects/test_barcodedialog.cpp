@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -100,9 +101,16 @@ TEST_F(BarcodeDialog, TypingSaysWhatTheSymbologyRefusesAndTheSampleFollows)
     EXPECT_FALSE(child<QCheckBox>(window, "TransparentCheck")->isChecked());
     EXPECT_EQ(window.SampleView()->render().pixel(0, 0), qRgb(255, 255, 0));
 
-    // Nothing reaches the object before OK.
+    // Shift+Enter breaks the line; nothing reaches the object before OK,
+    // which Enter alone is.
+    data->moveCursor(QTextCursor::End);
+    QTest::keyClick(data, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(window.Sample()->Data(), QStringLiteral("東京\n"));
     EXPECT_EQ(barcode->Data(), QStringLiteral("590123412345"));
     EXPECT_EQ(panel.changes, 0);
+    QTest::keyClick(data, Qt::Key_Return);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(barcode->Data(), QStringLiteral("東京\n"));
 }
 
 TEST_F(BarcodeDialog, OkGivesTheObjectEverySettingAndCancelNone)

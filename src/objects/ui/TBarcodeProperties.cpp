@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,6 +50,7 @@ TBarcodeProperties::TBarcodeProperties(TGBarcode &object, QWidget *parent)
     mDataEdit = named(new QPlainTextEdit(this), "DataEdit");
     mDataEdit->setTabChangesFocus(true);
     mDataEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mDataEdit->installEventFilter(this);
     mDataEdit->setFixedHeight(mDataEdit->fontMetrics().lineSpacing() * 3 + 12);
     mProblemLabel = named(new QLabel(this), "ProblemLabel");
     mProblemLabel->setWordWrap(true);
@@ -135,6 +137,20 @@ TBarcodeProperties::TBarcodeProperties(TGBarcode &object, QWidget *parent)
 }
 
 TBarcodeProperties::~TBarcodeProperties() = default;
+
+bool TBarcodeProperties::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mDataEdit && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && !key->modifiers().testFlag(Qt::ShiftModifier)) {
+            if (mOkButton->isEnabled())
+                mOkButton->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 void TBarcodeProperties::fillControls()
 {

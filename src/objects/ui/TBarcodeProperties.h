@@ -4,7 +4,9 @@
 // sample of the code. It edits a sample copy and gives it to the object on
 // OK; Cancel leaves the object as it was. What the symbology refuses is
 // said in red under the data as it is typed; OK stays possible (the panel
-// then shows the problem), except with no data at all.
+// then shows the problem), except with no data at all. Enter in the data
+// confirms the window, as in a one-line field; Shift+Enter starts a new
+// line (2D codes often hold several).
 #include <QDialog>
 
 class QCheckBox;
@@ -37,6 +39,9 @@ public:
     static bool Edit(TGBarcode &object, QWidget *parent = nullptr);
     // Registers Edit as the barcode's editor.
     static void install();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillControls();
