@@ -8,6 +8,7 @@ STICKWELL_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils fonts-symbola qt6-image-formats-plugins
+  libzint-dev zbar-tools zxing-cpp-tools zlib1g-dev
 )
 
 stickwell_install_packages() {

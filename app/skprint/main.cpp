@@ -3,6 +3,8 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "printing/LabelFileJob.h"
+#include "printing/PrintCheck.h"
+#include "surface/TGStickwellPanel32.h"
 #include "report/TImageReport.h"
 #include "report/printer/TRPDevice.h"
 #include "report/printer/TReportPrinter.h"
@@ -65,7 +67,12 @@ int main(int argc, char **argv)
         QStringLiteral("positions"),
         QStringLiteral("Positions to print on every sheet, from 1 across each row, e.g. 1,4,7-9 (default: all)."),
         QStringLiteral("list"));
-    parser.addOptions({listOption, printerOption, pdfOption, pngOption, dpiOption, sheetsOption, positionsOption});
+    const QCommandLineOption leaveOutOption(
+        QStringLiteral("leave-out-unprintable"),
+        QStringLiteral("Print even when some objects cannot be printed as they stand (such as a barcode whose data "
+                       "its symbology refuses), leaving those objects out."));
+    parser.addOptions({listOption, printerOption, pdfOption, pngOption, dpiOption, sheetsOption, positionsOption,
+                       leaveOutOption});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file (.sk) to print."));
     parser.process(app);
 
@@ -102,6 +109,16 @@ int main(int argc, char **argv)
         if (!request.anySelected()) {
             err() << "skprint: Need at least one label selected\n";
             return 1;
+        }
+        PrintCheck check(job.panel());
+        if (!check.ok()) {
+            for (const QString &problem : check.problems())
+                err() << "skprint: " << problem << '\n';
+            if (!parser.isSet(leaveOutOption)) {
+                err() << "skprint: nothing printed (--leave-out-unprintable prints without these objects)\n";
+                return 4;
+            }
+            check.leaveOut();
         }
 
         if (parser.isSet(pngOption)) {

@@ -117,6 +117,16 @@ public:
     // Draws the object on the report in inches, with the label's corner at
     // (xOff, yOff) on the page.
     virtual void PrintTo(TBaseReport &report, double xOff, double yOff) {}
+    // Why the object cannot be printed as it stands, in a sentence that
+    // names it for the user; empty when it can. Print runs ask every object
+    // before they start (printing/PrintCheck).
+    virtual QString PrintProblem() const { return QString(); }
+    // A per-label change of the object's text for printing (merge fields):
+    // objects whose printed text may hold field references pass it through
+    // the function in PrintTo and PrintProblem, leaving their stored text
+    // as it is. An empty function prints the text as stored.
+    using TextSubstitution = std::function<QString(const QString &)>;
+    virtual void SetPrintSubstitution(const TextSubstitution &substitute) {}
 
     void NotifyChanged();
     void ShowPopup(int screenX, int screenY);

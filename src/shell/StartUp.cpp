@@ -3,6 +3,7 @@
 #include "help/ui/THelpWindow.h"
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/LabelObjectDialogs.h"
+#include "objects/ui/TBarcodeProperties.h"
 #include "objects/ui/TGImageBrowser.h"
 #include "objects/ui/TSuperShapeProperties.h"
 #include "objects/ui/TMultiLineTextEditor.h"
@@ -29,6 +30,7 @@ void installWindowServices()
     TMultiLineTextEditor::install();
     TGImageBrowser::install();
     TSuperShapeProperties::install();
+    TBarcodeProperties::install();
     DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };
 }
 

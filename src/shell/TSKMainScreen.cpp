@@ -441,6 +441,7 @@ void TSKMainScreen::DrawImageButtonClick() { setTool(TGStickwellPanel32::psImage
 void TSKMainScreen::DrawSupershapeClick() { setTool(TGStickwellPanel32::psSuperShape); }
 void TSKMainScreen::DrawRichTextClick() { setTool(TGStickwellPanel32::psRichLabel); }
 void TSKMainScreen::PSpeedButton1Click() { setTool(TGStickwellPanel32::psSuperText); }
+void TSKMainScreen::DrawBarcodeClick() { setTool(TGStickwellPanel32::psBarcode); }
 
 void TSKMainScreen::LabelPanelDroppedObjectEvent()
 {

@@ -172,6 +172,7 @@ public Q_SLOTS:
     void DrawSupershapeClick();
     void DrawRichTextClick();
     void PSpeedButton1Click();
+    void DrawBarcodeClick();
     // Panel events.
     void LabelPanelDroppedObjectEvent();
     void LabelPanelChangeEvent();
@@ -260,6 +261,7 @@ private:
     QToolButton *DrawSupershape = nullptr;
     QToolButton *DrawRichText = nullptr;
     QToolButton *PSpeedButton1 = nullptr;
+    QToolButton *DrawBarcode = nullptr;
     SpinButton *ZoomSpinner = nullptr;
     QLabel *ZoomCaption = nullptr;
     QToolButton *ShowGrid = nullptr;

@@ -144,6 +144,7 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
     DrawRichText = tool("DrawRichText", 322, 25, "richtext", "Rich Text tool \rMixed fonts, colors and styles", P::psRichLabel);
     PSpeedButton1 = tool("PSpeedButton1", 346, 25, "supertext",
                          "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps", P::psSuperText);
+    DrawBarcode = tool("DrawBarcode", 371, 25, "barcode", "Barcode tool \rBarcodes and QR codes", P::psBarcode);
     Pointerbutton->setChecked(true);
 
     connect(Pointerbutton, &QToolButton::clicked, this, &TSKMainScreen::PointerButtonClick);
@@ -159,6 +160,7 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
     connect(DrawSupershape, &QToolButton::clicked, this, &TSKMainScreen::DrawSupershapeClick);
     connect(DrawRichText, &QToolButton::clicked, this, &TSKMainScreen::DrawRichTextClick);
     connect(PSpeedButton1, &QToolButton::clicked, this, &TSKMainScreen::PSpeedButton1Click);
+    connect(DrawBarcode, &QToolButton::clicked, this, &TSKMainScreen::DrawBarcodeClick);
 
     ZoomSpinner = new SpinButton(bar);
     ZoomSpinner->setObjectName(QStringLiteral("ZoomSpinner"));

@@ -1,5 +1,6 @@
 #include "surface/LabelObjectClasses.h"
 
+#include "objects/TGBarcode.h"
 #include "objects/TGCounterLabel.h"
 #include "objects/TGImage.h"
 #include "objects/TGLabelShapes.h"
@@ -26,6 +27,8 @@ void registerLabelObjectClasses()
     RegisterClass<TGMultiLineLabel>();
     RegisterClass<TSuperShape>();
     RegisterClass<TGCounterLabel>();
+    // Kinds this program added, after all of the above.
+    RegisterClass<TGBarcode>();
 }
 
 } // namespace sw

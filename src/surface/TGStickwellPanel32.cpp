@@ -52,6 +52,8 @@ QByteArray TGStickwellPanel32::classForState(TLPanelState state)
         return "TGPRichBaseLabel";
     case psSuperText:
         return "TGSuperText";
+    case psBarcode:
+        return "TGBarcode";
     }
     return {};
 }
@@ -67,6 +69,10 @@ bool TGStickwellPanel32::canCreate(TLPanelState state)
 void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
 {
     QRect r = band;
+    // A click makes a barcode of readable size, 1.5 x 0.75 inches at 96
+    // pixels per inch.
+    if (mPanelState == psBarcode && r.width() < 25 && r.height() < 15)
+        r.setSize(QSize(144, 72));
     if (r.width() < 25)
         r.setWidth(50);
     if (r.height() < 15)

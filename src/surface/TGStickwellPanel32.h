@@ -24,7 +24,8 @@ public:
         psImage,
         psSuperShape,
         psRichLabel,
-        psSuperText
+        psSuperText,
+        psBarcode
     };
     Q_ENUM(TLPanelState)
 

@@ -169,6 +169,7 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
         {"DrawRichText", 322, 25, "Rich Text tool \nMixed fonts, colors and styles", TGStickwellPanel32::psRichLabel},
         {"PSpeedButton1", 346, 25, "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
          TGStickwellPanel32::psSuperText},
+        {"DrawBarcode", 371, 25, "Barcode tool \nBarcodes and QR codes", TGStickwellPanel32::psBarcode},
     };
     QButtonGroup *group = nullptr;
     for (const Tool &t : tools) {
@@ -193,7 +194,7 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
         EXPECT_EQ(mWindow->labelPanel().PanelState(), t.state);
     }
     EXPECT_TRUE(group->exclusive());
-    EXPECT_EQ(group->buttons().size(), 13);
+    EXPECT_EQ(group->buttons().size(), 14);
 
     // A dropped object returns to the selection tool.
     mWindow->LabelPanelDroppedObjectEvent();

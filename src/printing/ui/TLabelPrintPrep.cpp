@@ -5,6 +5,7 @@
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/MessageService.h"
 #include "platform/ScreenInfo.h"
+#include "printing/PrintCheck.h"
 #include "printing/PrinterFineTuning.h"
 #include "printing/ui/PrintCommands.h"
 #include "printing/ui/TLabelPrinter.h"
@@ -343,6 +344,14 @@ void TLabelPrintPrep::DoPrint()
     if (!AnyChecked()) {
         MessageService::information(QStringLiteral("Need at least one label selected"));
         return;
+    }
+    // Objects that cannot print as they stand (a barcode with data its
+    // symbology refuses) stop the run unless the user prints without them.
+    PrintCheck check(*mLabelPanel);
+    if (!check.ok()) {
+        if (!MessageService::question(windowTitle(), check.question()))
+            return;
+        check.leaveOut();
     }
     // Failures cannot travel on through the window's event loop: they end
     // here with the print path's message, and the window stays usable.

@@ -5,6 +5,7 @@
 #include "ModalScript.h"
 
 #include "layouts/LayoutWorkingCopy.h"
+#include "objects/TGBarcode.h"
 #include "objects/TGPLabel.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
@@ -366,6 +367,43 @@ TEST_F(PrintingWindows, PrintRunWritesTwoSheetsToThePdfPrinter)
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
     // Back in the window the page count starts at 1 again.
     EXPECT_EQ(prep->sNumberOfPagesToPrint->value(), 1);
+}
+
+TEST_F(PrintingWindows, ABarcodeThatCannotPrintIsLeftOutOnlyWhenTheUserSaysSo)
+{
+    auto *barcode = new TGBarcode;
+    barcode->SetSymbology(bcEAN13);
+    barcode->SetData(QStringLiteral("5901234123458"));
+    barcode->Loaded();
+    design.PlaceObject(barcode, QRect(130, 10, 110, 60));
+    auto prep = prepWindow();
+    prep->show();
+    const QString question = QStringLiteral(
+        "The EAN-13 barcode \"5901234123458\" cannot be printed: check digit should be 7\r\r"
+        "Print the labels without this object?");
+
+    // No: nothing printed, the window's copy of the design unchanged.
+    messages.answers = {false};
+    prep->PrintNow->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].kind, ScriptedMessageHandler::Kind::Question);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Labels Print"));
+    EXPECT_EQ(messages.messages[0].text, question);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(prep->LabelPanel().labelObjects().size(), 2);
+
+    // Yes: the labels print without the barcode; the design keeps it.
+    messages.answers = {true};
+    ModalScript script;
+    script.then<TLabelPrinter>([](TLabelPrinter *w) { clickLater(w->CancelButton); },
+                               [](TLabelPrinter *w) { return w->runFinished(); });
+    prep->PrintNow->click();
+    EXPECT_TRUE(script.finished());
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_EQ(messages.messages[1].text, question);
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(prep->LabelPanel().labelObjects().size(), 1);
+    EXPECT_EQ(design.labelObjects().size(), 2);
 }
 
 TEST_F(PrintingWindows, CancellingThePdfFileChooserPrintsNothing)
