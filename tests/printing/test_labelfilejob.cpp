@@ -126,7 +126,7 @@ TEST_F(Job, CommandLinePrinterWritesPngAndPdf)
     skprint.start(SKPRINT_PATH, {"--pdf", pdf, "--sheets", "2", file});
     ASSERT_TRUE(skprint.waitForFinished(60000));
     EXPECT_EQ(skprint.exitCode(), 0) << skprint.readAllStandardError().constData();
-    EXPECT_EQ(skprint.readAllStandardOutput().trimmed(), "Label Print Completed!");
+    EXPECT_EQ(skprint.readAllStandardOutput().trimmed(), "Wrote 2 sheets (60 labels) to " + pdf);
     QFile out(pdf);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     EXPECT_TRUE(out.read(4) == "%PDF");
