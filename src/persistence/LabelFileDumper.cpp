@@ -22,6 +22,18 @@ QString pad(int indent)
     return QString(indent, QLatin1Char(' '));
 }
 
+// `text` (a value of several lines) with every line after the first moved
+// right by `indent`.
+QString indented(QString text, int indent)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char('\n') + pad(indent));
+}
+
+QString line(int indent, const QString &name, const QString &value)
+{
+    return pad(indent) + name + QStringLiteral(" = ") + indented(value, indent) + QLatin1Char('\n');
+}
+
 QString quoted(const QString &text)
 {
     QString out = QStringLiteral("\"");
@@ -107,7 +119,7 @@ private:
         QList<Property> properties;
         while (!mReader.EndOfList()) {
             const QString property = mReader.ReadStr();
-            properties.append({property, value(indent + 2)});
+            properties.append({property, value()});
         }
         mReader.ReadListEnd();
         mOut += propertiesText(properties, indent + 2);
@@ -126,7 +138,7 @@ private:
             const QString &name = properties.at(i).first;
             const int dot = name.indexOf(QLatin1Char('.'));
             if (dot < 0) {
-                out += pad(indent) + name + QStringLiteral(" = ") + properties.at(i).second + QLatin1Char('\n');
+                out += line(indent, name, properties.at(i).second);
                 ++i;
                 continue;
             }
@@ -140,16 +152,18 @@ private:
         return out;
     }
 
-    QString value(int indent)
+    // The next value; one of several lines (a list, a collection) is
+    // indented relative to its first line.
+    QString value()
     {
         switch (mReader.NextValue()) {
         case vaList: {
             mReader.ReadValue();
             QString text = QStringLiteral("(");
             while (!mReader.EndOfList())
-                text += QLatin1Char('\n') + pad(indent + 2) + value(indent + 2);
+                text += QLatin1Char('\n') + pad(2) + indented(value(), 2);
             mReader.ReadListEnd();
-            return text.size() == 1 ? QStringLiteral("()") : text + QLatin1Char('\n') + pad(indent) + QLatin1Char(')');
+            return text.size() == 1 ? QStringLiteral("()") : text + QStringLiteral("\n)");
         }
         case vaInt8:
         case vaInt16:
@@ -177,14 +191,14 @@ private:
         case vaSet:
             return QLatin1Char('[') + mReader.ReadSet().join(QStringLiteral(", ")) + QLatin1Char(']');
         case vaCollection:
-            return collection(indent);
+            return collection();
         default:
             // vaNull where a value belongs, or a byte that is no tag.
             throw EReadError(StreamMessages::invalidPropertyValue());
         }
     }
 
-    QString collection(int indent)
+    QString collection()
     {
         mReader.ReadValue();
         QString text = QStringLiteral("<\n");
@@ -196,14 +210,14 @@ private:
             QList<Property> properties;
             while (!mReader.EndOfList()) {
                 const QString property = mReader.ReadStr();
-                properties.append({property, value(indent + 4)});
+                properties.append({property, value()});
             }
             mReader.ReadListEnd();
-            text += pad(indent + 2) + QStringLiteral("item ") + index + QStringLiteral("{\n")
-                  + propertiesText(properties, indent + 4) + pad(indent + 2) + QStringLiteral("}\n");
+            text += pad(2) + QStringLiteral("item ") + index + QStringLiteral("{\n") + propertiesText(properties, 4)
+                  + pad(2) + QStringLiteral("}\n");
         }
         mReader.ReadListEnd();
-        return text + pad(indent) + QLatin1Char('>');
+        return text + QLatin1Char('>');
     }
 
     void layout()
@@ -213,7 +227,7 @@ private:
         const QStringList &names = layoutRecordFieldNames();
         for (int i = 0; !mReader.EndOfList(); ++i) {
             const QString name = i < names.size() ? names.at(i) : QStringLiteral("Extra%1").arg(i + 1);
-            mOut += pad(2) + name + QStringLiteral(" = ") + value(2) + QLatin1Char('\n');
+            mOut += line(2, name, value());
         }
         mReader.ReadListEnd();
         mOut += QStringLiteral("}\n");
