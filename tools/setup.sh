@@ -8,6 +8,8 @@ STICKWELL_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils fonts-symbola qt6-image-formats-plugins
+  dpkg-dev desktop-file-utils libxml2-utils man-db shared-mime-info
+  cups-daemon cups-client
 )
 
 stickwell_install_packages() {
