@@ -293,6 +293,26 @@ void TSKMainScreen::bringToFront()
     activateWindow();
 }
 
+void TSKMainScreen::openRequestedFile(const QString &fileName)
+{
+    bringToFront();
+    openWhenIdle(fileName);
+}
+
+void TSKMainScreen::openWhenIdle(const QString &fileName)
+{
+    if (QApplication::activeModalWidget() || mBusy) {
+        QTimer::singleShot(250, this, [this, fileName] { openWhenIdle(fileName); });
+        return;
+    }
+    if (!CheckSaveNeeded())
+        return;
+    if (QFileInfo::exists(fileName))
+        OpenLabelFile(fileName);
+    else
+        MessageService::information(fileName + QStringLiteral(" no longer exists"));
+}
+
 void TSKMainScreen::applyHints()
 {
     ToolTipSwitch::setEnabled(mnushowHints->isChecked());
