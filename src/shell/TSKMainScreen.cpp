@@ -305,12 +305,7 @@ void TSKMainScreen::openWhenIdle(const QString &fileName)
         QTimer::singleShot(250, this, [this, fileName] { openWhenIdle(fileName); });
         return;
     }
-    if (!CheckSaveNeeded())
-        return;
-    if (QFileInfo::exists(fileName))
-        OpenLabelFile(fileName);
-    else
-        MessageService::information(fileName + QStringLiteral(" no longer exists"));
+    RecentFileClick(fileName);
 }
 
 void TSKMainScreen::applyHints()

@@ -1,10 +1,11 @@
 // The Debian package, built from this build folder with CPack: the files
 // it installs, the dependencies it declares, and the desktop entry, the
 // label file type and the manual pages as their own checkers see them.
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
@@ -13,23 +14,11 @@
 
 namespace {
 
-struct Output
-{
-    int status = -1;
-    QString out, err;
-};
+using Output = sw::test::ProgramRun;
 
-Output run(const QString &program, const QStringList &args, const QString &workingDir = QString())
+Output run(const QString &program, const QStringList &args)
 {
-    QProcess p;
-    p.setWorkingDirectory(workingDir);
-    p.start(program, args);
-    Output o;
-    if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit)
-        o.status = p.exitCode();
-    o.out = QString::fromUtf8(p.readAllStandardOutput());
-    o.err = QString::fromUtf8(p.readAllStandardError());
-    return o;
+    return sw::test::runProgram(program, args);
 }
 
 bool missing(const char *tool)

@@ -3,17 +3,16 @@
 // each job unchanged into a folder, prints a design on it with
 // skprint --printer, and reads the job: its pages, their size and where the
 // text stands.
-#include "objects/TGPLabel.h"
-#include "persistence/TGLabelObjectFiler.h"
-#include "platform/TFont.h"
-#include "surface/TGStickwellPanel32.h"
 #include "PdfWords.h"
+#include "ProgramRun.h"
+#include "TextDesign.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHostAddress>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -24,31 +23,12 @@
 
 using namespace sw;
 using sw::test::PdfWord;
+using sw::test::runProgram;
 
 namespace {
 
 const char *const kCupsd = "/usr/sbin/cupsd";
 const char *const kQueue = "StickwellTest";
-
-struct Result
-{
-    int status = -1;
-    QString out, err;
-};
-
-Result run(const QString &program, const QStringList &args, const QProcessEnvironment &env = {})
-{
-    QProcess p;
-    if (!env.isEmpty())
-        p.setProcessEnvironment(env);
-    p.start(program, args);
-    Result r;
-    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
-        r.status = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 bool write(const QString &file, const QString &text)
 {
@@ -112,12 +92,12 @@ public:
                       {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
         QElapsedTimer waited;
         waited.start();
-        while (run("lpstat", {"-h", host(), "-r"}).out.trimmed() != "scheduler is running") {
+        while (runProgram("lpstat", {"-h", host(), "-r"}).out.trimmed() != "scheduler is running") {
             if (mServer.state() == QProcess::NotRunning || waited.elapsed() > 20000)
                 return QStringLiteral("cupsd did not start: ") + QString::fromUtf8(mServer.readAll()) + log();
             QThread::msleep(100);
         }
-        const Result added = run("lpadmin", {"-h", host(), "-p", kQueue, "-E", "-v",
+        const auto added = runProgram("lpadmin", {"-h", host(), "-p", kQueue, "-E", "-v",
                                              "stickwellcopy:" + path("jobs"), "-m", "raw"});
         return added.status == 0 ? QString() : QStringLiteral("lpadmin failed: ") + added.err;
     }
@@ -137,7 +117,7 @@ public:
         waited.start();
         while (waited.elapsed() < 30000) {
             const QStringList jobs = QDir(path("jobs")).entryList({"job-*"}, QDir::Files);
-            if (!jobs.isEmpty() && run("lpstat", {"-h", host(), "-o", kQueue}).out.trimmed().isEmpty())
+            if (!jobs.isEmpty() && runProgram("lpstat", {"-h", host(), "-o", kQueue}).out.trimmed().isEmpty())
                 return jobs;
             QThread::msleep(200);
         }
@@ -167,21 +147,11 @@ TEST(CupsPrinting, AJobReachesTheQueueWithItsPagesSizeAndTextWhereTheLayoutPutsI
 
     QTemporaryDir dir;
     const QString design = dir.filePath("design.sk");
-    {
-        TGStickwellPanel32 panel;
-        panel.setSize(254, 96);
-        auto *label = new TGPLabel;
-        label->SetCaption(QStringLiteral("Parcel"));
-        label->Font()->setName(QStringLiteral("Arial"));
-        label->Font()->setSize(12);
-        label->Loaded();
-        panel.PlaceObject(label, QRect(24, 12, 120, 24));
-        TGLabelObjectFiler().WriteLabelFile(panel, design, TLabelLayout::defaultLayout());
-    }
+    sw::test::writeTextDesign(design, QStringLiteral("Parcel"), QRect(24, 12, 120, 24), 12);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("CUPS_SERVER", cups.host());
-    const Result printed = run(QStringLiteral(SKPRINT_PATH),
+    const auto printed = runProgram(QStringLiteral(SKPRINT_PATH),
                                {"--printer", kQueue, design, "--sheets", "2", "--positions", "1,5"}, env);
     ASSERT_EQ(printed.status, 0) << printed.err.toStdString() << cups.log().toStdString();
     EXPECT_EQ(printed.out.trimmed(), QStringLiteral("Sent 2 sheets (4 labels) to ") + kQueue);
@@ -189,7 +159,7 @@ TEST(CupsPrinting, AJobReachesTheQueueWithItsPagesSizeAndTextWhereTheLayoutPutsI
     const QStringList jobs = cups.finishedJobs();
     ASSERT_EQ(jobs.size(), 1) << cups.log().toStdString();
     const QString job = cups.path("jobs") + QLatin1Char('/') + jobs.first();
-    const Result info = run("pdfinfo", {job});
+    const auto info = runProgram("pdfinfo", {job});
     EXPECT_TRUE(info.out.contains(QRegularExpression("Pages: +2\\n"))) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains(QRegularExpression("Page size: +612 x 792 pts"))) << info.out.toStdString();
 

@@ -1,8 +1,9 @@
 // Every sample design shipped in examples/ prints with skprint, shows as
 // text and saves again byte for byte.
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -10,22 +11,11 @@
 
 namespace {
 
-struct Output
-{
-    int status = -1;
-    QByteArray out, err;
-};
+using Output = sw::test::ProgramRun;
 
 Output run(const QString &program, const QStringList &args)
 {
-    QProcess p;
-    p.start(program, args);
-    Output o;
-    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
-        o.status = p.exitCode();
-    o.out = p.readAllStandardOutput();
-    o.err = p.readAllStandardError();
-    return o;
+    return sw::test::runProgram(program, args);
 }
 
 Output skprint(const QStringList &args)
@@ -65,21 +55,21 @@ TEST_P(Example, PrintsEverySheetPositionWithItsTexts)
     const QString design = example(GetParam());
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     const Output printed = skprint({design, QStringLiteral("-o"), pdf});
-    ASSERT_EQ(printed.status, 0) << printed.err.constData();
+    ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Wrote 1 sheet \\(\\d+ labels\\) to ")).match(printed.out).hasMatch())
-        << printed.out.constData();
+        << printed.out.toStdString();
 
     // The caption of every text label is printed once per position.
     const Output text = skprint({QStringLiteral("--text"), design});
-    ASSERT_EQ(text.status, 0) << text.err.constData();
+    ASSERT_EQ(text.status, 0) << text.err.toStdString();
     const int positions = QRegularExpression(QStringLiteral("\\((\\d+) labels\\)")).match(printed.out).captured(1).toInt();
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    const QString words = QString::fromUtf8(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
+    const QString words = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
     static const QRegularExpression caption(QStringLiteral("^TGPLabel \\w+ \\{\\n(?:  .*\\n)*?  Caption = \"([^\"]*)\""),
                                             QRegularExpression::MultilineOption);
     int captions = 0;
-    for (auto it = caption.globalMatch(QString::fromUtf8(text.out)); it.hasNext(); ++captions) {
+    for (auto it = caption.globalMatch(text.out); it.hasNext(); ++captions) {
         const QString wanted = it.next().captured(1);
         EXPECT_EQ(words.count(wanted), positions) << wanted.toStdString();
     }
@@ -91,7 +81,7 @@ TEST_P(Example, SavesAgainByteForByte)
     const QString design = example(GetParam());
     const QString copy = dir.filePath(QStringLiteral("copy.sk"));
     const Output resaved = skprint({QStringLiteral("--resave"), design, copy});
-    ASSERT_EQ(resaved.status, 0) << resaved.err.constData();
+    ASSERT_EQ(resaved.status, 0) << resaved.err.toStdString();
     EXPECT_EQ(contents(copy), contents(design));
 }
 
@@ -109,6 +99,6 @@ INSTANTIATE_TEST_SUITE_P(Samples, Example, ::testing::ValuesIn(examples()),
 TEST(ExampleText, AddressLabelShowsAsItAlwaysHas)
 {
     const Output text = skprint({QStringLiteral("--text"), example("address-label.sk")});
-    ASSERT_EQ(text.status, 0) << text.err.constData();
-    EXPECT_EQ(text.out.toStdString(), contents(QStringLiteral(TEST_DATA_DIR "/address-label.txt")).toStdString());
+    ASSERT_EQ(text.status, 0) << text.err.toStdString();
+    EXPECT_EQ(text.out.toUtf8().toStdString(), contents(QStringLiteral(TEST_DATA_DIR "/address-label.txt")).toStdString());
 }

@@ -1,15 +1,12 @@
 // The command-line printer as a user meets it: without a display, with
 // files it cannot read or write, and the exit status that tells a script
 // whether everything asked for was written.
-#include "objects/TGPLabel.h"
-#include "persistence/TGLabelObjectFiler.h"
-#include "platform/TFont.h"
-#include "surface/TGStickwellPanel32.h"
+#include "ProgramRun.h"
+#include "TextDesign.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,14 +17,9 @@ inline void PrintTo(const QString &s, std::ostream *os)
 }
 
 using namespace sw;
+using Result = sw::test::ProgramRun;
 
 namespace {
-
-struct Result
-{
-    int status = -1;
-    QString out, err;
-};
 
 struct Skprint : ::testing::Test
 {
@@ -37,31 +29,14 @@ struct Skprint : ::testing::Test
     void SetUp() override
     {
         design = dir.filePath("hello.sk");
-        TGStickwellPanel32 panel;
-        panel.setSize(254, 96);
-        auto *label = new TGPLabel;
-        label->SetCaption(QStringLiteral("HELLO"));
-        label->Font()->setName(QStringLiteral("Arial"));
-        label->Font()->setSize(20);
-        label->Loaded();
-        panel.PlaceObject(label, QRect(10, 10, 120, 40));
-        TGLabelObjectFiler().WriteLabelFile(panel, design, TLabelLayout::defaultLayout());
+        sw::test::writeTextDesign(design, QStringLiteral("HELLO"), QRect(10, 10, 120, 40), 20);
     }
 
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
     static Result run(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(SKPRINT_PATH), args);
-        Result r;
-        if (!p.waitForFinished(60000))
-            return r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 128 + p.exitCode();
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return sw::test::runProgram(QStringLiteral(SKPRINT_PATH), args, env);
     }
 };
 
