@@ -66,8 +66,8 @@ QString amount(int sheets, int labels)
 
 // An output file the user asked for. It is opened for writing before any
 // work is done, so that a path that cannot be written is reported at once
-// (without touching an existing file's contents); a file made here and
-// left without contents is removed again.
+// (without touching an existing file's contents). A file made here is
+// removed again unless the whole run succeeds: all outputs or none.
 class Output
 {
 public:
@@ -77,7 +77,7 @@ public:
     }
     ~Output()
     {
-        if (mCreated && !mWritten)
+        if (mCreated && !mKept)
             QFile::remove(mPath);
     }
     // Empty when the file can be written, else the system's reason.
@@ -93,17 +93,15 @@ public:
         return QString();
     }
     // True when the file now has contents.
-    bool written()
-    {
-        mWritten = QFileInfo(mPath).size() > 0;
-        return mWritten;
-    }
+    bool written() const { return QFileInfo(mPath).size() > 0; }
+    // The run succeeded: the file stays.
+    void keep() { mKept = true; }
     const QString &path() const { return mPath; }
 
 private:
     QString mPath;
     bool mCreated = false;
-    bool mWritten = false;
+    bool mKept = false;
 };
 
 // Qt's own notes (a missing runtime folder under cron, say) are not the
@@ -250,9 +248,11 @@ int main(int argc, char **argv)
             job->print(first, report);
             if (report.PageImageCount() < 1 || !report.PageImage(0).save(png->path(), "PNG") || !png->written())
                 return fail(NotWritten, QStringLiteral("cannot write %1").arg(png->path()));
-            out() << "Wrote " << amount(1, first.selectedCount()) << " to " << png->path() << Qt::endl;
-            if (!pdf && !parser.isSet(printerOption))
+            if (!pdf && !parser.isSet(printerOption)) {
+                png->keep();
+                out() << "Wrote " << amount(1, first.selectedCount()) << " to " << png->path() << Qt::endl;
                 return Done;
+            }
         }
 
         TReportPrinter report;
@@ -272,9 +272,14 @@ int main(int argc, char **argv)
         const QString total = amount(request.sheets, request.sheets * request.selectedCount());
         if (report.Aborted())
             return fail(NotWritten, QStringLiteral("printing was cancelled"));
+        if (pdf && !pdf->written())
+            return fail(NotWritten, QStringLiteral("cannot write %1").arg(pdf->path()));
+        if (png) {
+            png->keep();
+            out() << "Wrote " << amount(1, request.selectedCount()) << " to " << png->path() << Qt::endl;
+        }
         if (pdf) {
-            if (!pdf->written())
-                return fail(NotWritten, QStringLiteral("cannot write %1").arg(pdf->path()));
+            pdf->keep();
             out() << "Wrote " << total << " to " << pdf->path() << Qt::endl;
         } else {
             out() << "Sent " << total << " to " << report.PrinterDevice().deviceName() << Qt::endl;

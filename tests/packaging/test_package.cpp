@@ -169,13 +169,3 @@ TEST_F(Package, DesktopEntryLabelFileTypeIconsAndManualPagesPassTheirCheckers)
         }
     }
 }
-
-TEST_F(Package, InstalledSkprintReadsTheShippedSamples)
-{
-    const QString skprint = installed("usr/bin/skprint");
-    for (const QString &example : commaList(STICKWELL_EXAMPLES)) {
-        const Output text = run(skprint, {"--text", installed("usr/share/stickwell/examples/" + example)});
-        EXPECT_EQ(text.status, 0) << text.err.toStdString();
-        EXPECT_TRUE(text.out.contains("\nlayout {\n")) << example.toStdString();
-    }
-}

@@ -122,6 +122,10 @@ TEST_F(Skprint, OutputsThatCannotBeWrittenAreRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(r.status, 3);
     EXPECT_FALSE(r.err.contains("QPainter"));
     EXPECT_FALSE(QFileInfo::exists(png));
+    // ... also when the second output fails only after the first was made.
+    r = run({design, "--png", png, "--printer", "No Such Printer"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_FALSE(QFileInfo::exists(png));
 
     r = run({design, "--resave", design, path("no/such/folder/x.sk")});
     EXPECT_EQ(r.status, 1); // --resave takes no printing options besides its two files
