@@ -341,6 +341,21 @@ void TSKMainScreen::bringToFront()
     activateWindow();
 }
 
+void TSKMainScreen::openRequestedFile(const QString &fileName)
+{
+    bringToFront();
+    openWhenIdle(fileName);
+}
+
+void TSKMainScreen::openWhenIdle(const QString &fileName)
+{
+    if (QApplication::activeModalWidget() || mBusy) {
+        QTimer::singleShot(250, this, [this, fileName] { openWhenIdle(fileName); });
+        return;
+    }
+    RecentFileClick(fileName);
+}
+
 void TSKMainScreen::applyHints()
 {
     ToolTipSwitch::setEnabled(mnushowHints->isChecked());

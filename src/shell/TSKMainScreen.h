@@ -103,6 +103,12 @@ public:
     bool SessionEnding(bool mayAsk);
     // Brings the window forward (restored when minimised) for a second start.
     void bringToFront();
+    // A label file given on the command line or by the file manager: the
+    // window comes forward and opens it as a recent file is opened (asking
+    // first whether to save changes). While another window of the program
+    // is open over this one, or the design is busy, the file waits until it
+    // is closed.
+    void openRequestedFile(const QString &fileName);
 
     // --- design state ------------------------------------------------------------
     void SetChangesMade(bool value);
@@ -245,6 +251,7 @@ private:
     void updateScrollRange();
     QSize screenSize() const;
     void applyHints();
+    void openWhenIdle(const QString &fileName);
 
     // --- controls, named as in the window's description --------------------------
     QWidget *Panel2 = nullptr;

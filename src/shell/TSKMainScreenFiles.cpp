@@ -147,7 +147,7 @@ void TSKMainScreen::Open1Click()
 {
     if (!CheckSaveNeeded())
         return;
-    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::path(),
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::documentsPath(),
                                                    CommonDialogs::openFilter());
     if (name.isEmpty())
         return;
@@ -160,7 +160,7 @@ void TSKMainScreen::Open1Click()
 
 void TSKMainScreen::Delete1Click()
 {
-    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::path(),
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::documentsPath(),
                                                    CommonDialogs::openFilter());
     if (name.isEmpty())
         return;
@@ -196,7 +196,7 @@ void TSKMainScreen::mnuSaveClick()
 
 void TSKMainScreen::mnuSaveAsClick()
 {
-    const QString folder = ProgramFolder::path();
+    const QString folder = ProgramFolder::documentsPath();
     const QString proposed = mFileName.isEmpty() ? proposedLabelFileName(folder) : QFileInfo(mFileName).fileName();
     const QString name = mDialogs->getSaveFileName(this, QStringLiteral("Save As"), folder, proposed,
                                                    CommonDialogs::saveFilter(), CommonDialogs::defaultSuffix());

@@ -34,8 +34,8 @@ TGBasePanel::TGBasePanel(QObject *owner)
     , mHandle(std::make_unique<TGHandle>(this))
     , mFont(std::make_unique<TFont>())
 {
-    mClipboardFileName = ProgramFolder::filePath(QStringLiteral("Clipbrd.tmp"));
-    mTempFileName = ProgramFolder::filePath(QStringLiteral("TempFile.tmp"));
+    mClipboardFileName = ProgramFolder::scratchFilePath(QStringLiteral("Clipbrd.tmp"));
+    mTempFileName = ProgramFolder::scratchFilePath(QStringLiteral("TempFile.tmp"));
     buildMenu();
 }
 
