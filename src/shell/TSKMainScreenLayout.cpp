@@ -146,6 +146,10 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
                          "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps", P::psSuperText);
     Pointerbutton->setChecked(true);
 
+    // Undo and redo show the step they take back or do again in their hint.
+    UndoButton = addToolButton(bar, "UndoButton", 375, 24, QStringLiteral("undo"), QString());
+    RedoButton = addToolButton(bar, "RedoButton", 399, 24, QStringLiteral("redo"), QString());
+
     connect(Pointerbutton, &QToolButton::clicked, this, &TSKMainScreen::PointerButtonClick);
     connect(DrawLabelButton, &QToolButton::clicked, this, &TSKMainScreen::DrawLabelButtonClick);
     connect(DrawMLTextButton, &QToolButton::clicked, this, &TSKMainScreen::DrawMLTextButtonClick);
@@ -327,6 +331,13 @@ void TSKMainScreen::buildMenus()
 
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    mnuUndo = addMenuItem(Edit1, "mnuUndo", QStringLiteral("&Undo"));
+    mnuUndo->setIcon(shellIcon(QStringLiteral("undo")));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = addMenuItem(Edit1, "mnuRedo", QStringLiteral("&Redo"));
+    mnuRedo->setIcon(shellIcon(QStringLiteral("redo")));
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    Edit1->addSeparator();
     mnuDefaultFont = addMenuItem(Edit1, "mnuDefaultFont", QStringLiteral("&Default Font - "));
     mnuChangeLabelLayout = Edit1->addMenu(QStringLiteral("Change Label Layout"));
     mnuChangeLabelLayout->setObjectName(QStringLiteral("mnuChangeLabelLayout"));
@@ -353,6 +364,8 @@ void TSKMainScreen::buildMenus()
     connect(PrinterFineTuning1, &QAction::triggered, this, &TSKMainScreen::PrinterFineTuning1Click);
     connect(mnuPrintSetup, &QAction::triggered, this, &TSKMainScreen::mnuPrintSetupClick);
     connect(Exit1, &QAction::triggered, this, &TSKMainScreen::Exit1Click);
+    connect(mnuUndo, &QAction::triggered, this, &TSKMainScreen::mnuUndoClick);
+    connect(mnuRedo, &QAction::triggered, this, &TSKMainScreen::mnuRedoClick);
     connect(mnuDefaultFont, &QAction::triggered, this, &TSKMainScreen::mnuDefaultFontClick);
     connect(mnuChangeFromTemplate, &QAction::triggered, this, &TSKMainScreen::mnuChangeFromTemplateClick);
     connect(mnuChangeUserDefinedLayout, &QAction::triggered, this, &TSKMainScreen::mnuChangeUserDefinedLayoutClick);
@@ -361,6 +374,13 @@ void TSKMainScreen::buildMenus()
     // Triggering a checkable item has already flipped its mark; the handler
     // works from the mark's new state.
     connect(mnushowHints, &QAction::triggered, this, &TSKMainScreen::mnushowHintsClick);
+
+    // The tool-bar buttons are the menu commands: same enabling, and the
+    // command's caption ("Undo Move") as their hint.
+    for (QToolButton *b : {UndoButton, RedoButton})
+        b->setCheckable(false);
+    UndoButton->setDefaultAction(mnuUndo);
+    RedoButton->setDefaultAction(mnuRedo);
 }
 
 } // namespace sw

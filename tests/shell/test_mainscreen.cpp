@@ -293,8 +293,12 @@ TEST_F(MainScreenTest, MenusHaveEveryItemInOrder)
     EXPECT_TRUE(file->actions().at(7)->isEnabled());
 
     QMenu *edit = topMenu(w, "Edit1");
-    EXPECT_EQ(menuTexts(edit), QStringList({QStringLiteral("Default Font: Arial, 10 pt "),
+    EXPECT_EQ(menuTexts(edit), QStringList({QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
+                                            QStringLiteral("Default Font: Arial, 10 pt "),
                                             QStringLiteral("Change Label Layout    (Avery 5160 Address)")}));
+    // Nothing done yet: nothing to undo or redo.
+    EXPECT_FALSE(edit->actions().at(0)->isEnabled());
+    EXPECT_FALSE(edit->actions().at(1)->isEnabled());
     EXPECT_EQ(menuTexts(edit->findChild<QMenu *>(QStringLiteral("mnuChangeLabelLayout"))),
               QStringList({QStringLiteral("From Template"), QStringLiteral("User Defined Layout")}));
 
@@ -328,7 +332,7 @@ TEST_F(MainScreenTest, StoredPreferencesApplyAtStart)
 {
     writeFile(iniPath(), "[Default Font]\nName=Arial\nSize=10\nBold=1\n[Misc]\nShow Hints=0\n");
     TSKMainScreen &w = start();
-    EXPECT_EQ(menuTexts(topMenu(w, "Edit1")).first(), QStringLiteral("Default Font: Arial, 10 pt , bold"));
+    EXPECT_EQ(menuTexts(topMenu(w, "Edit1")).at(3), QStringLiteral("Default Font: Arial, 10 pt , bold"));
     EXPECT_TRUE(w.labelPanel().Font().style().testFlag(fsBold));
     EXPECT_EQ(w.labelPanel().Font().size(), 10);
     EXPECT_FALSE(child<QAction>("mnushowHints")->isChecked());
