@@ -117,13 +117,4 @@ qint64 ChunkStore::heldBytes() const
     return total;
 }
 
-int ChunkStore::heldPieces() const
-{
-    int n = 0;
-    for (const auto &weak : mPieces)
-        if (!weak.expired())
-            ++n;
-    return n;
-}
-
 } // namespace sw

@@ -30,7 +30,6 @@ public:
 
     // The bytes of the distinct pieces still held by someone.
     qint64 heldBytes() const;
-    int heldPieces() const;
 
     static constexpr int MinPiece = 2 * 1024;
     static constexpr int MaxPiece = 64 * 1024;

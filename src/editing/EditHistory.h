@@ -54,8 +54,8 @@ public:
     // empty when there is none.
     QString undoName() const;
     QString redoName() const;
+    // How many steps undo can take back.
     int undoCount() const { return canUndo() ? mIndex : 0; }
-    int redoCount() const { return canRedo() ? static_cast<int>(mStates.size()) - 1 - mIndex : 0; }
     // Takes the last step back, or does the next one again; the objects the
     // step touched are then the selection. A change not yet made a step is
     // made one first. False when there is nothing to do or the panel is in

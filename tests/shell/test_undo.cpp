@@ -9,8 +9,6 @@
 #include "objects/ui/TGetLabelText.h"
 #include "objects/ui/WidgetMenuPresenter.h"
 #include "persistence/TGLabelObjectFiler.h"
-#include "surface/TGHandle.h"
-#include "surface/ui/LabelPanelView.h"
 
 #include "MainWindowTest.h"
 #include "../printing/ui/ModalScript.h"
@@ -27,15 +25,13 @@ using sw::test::smallLayout;
 
 namespace {
 
-qint64 gNow = 1000;
-
 class UndoInWindow : public sw::test::MainWindowTest
 {
 protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        TGHandle::setClock([] { return gNow; });
+        useTestClock();
         WidgetMenuPresenter::install();
         LabelObjectDialogs::install();
         // The font window is tested on its own; here it answers with a
@@ -51,10 +47,8 @@ protected:
         MainWindowTest::TearDown();
         LabelDialogs::chooseFont = nullptr;
         PopupMenu::setPresenter({});
-        TGHandle::setClock({});
     }
 
-    LabelPanelView *view() const { return mWindow->labelPanelView(); }
     QAction *undoItem() const { return child<QAction>("mnuUndo"); }
     QAction *redoItem() const { return child<QAction>("mnuRedo"); }
 
@@ -75,27 +69,21 @@ protected:
         QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, band.bottomRight());
     }
 
-    void drag(TGGraphicControl *o, QPoint delta)
-    {
-        const QPoint from(o->Left() + o->Width() / 2, o->Top() + o->Height() / 2);
-        QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, from);
-        gNow += 20;
-        QTest::mouseMove(view(), from + QPoint(1, 0));
-        QTest::mouseMove(view(), from + delta);
-        gNow += 200;
-        QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, from + delta);
-    }
-
     // Right-clicks the object and chooses `caption` from its popup menu.
     void popupCommand(TGGraphicControl *o, const QString &caption)
     {
         QTimer::singleShot(50, [caption] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
+            if (!menu) {
+                ADD_FAILURE() << "no popup menu";
+                return;
+            }
             for (QAction *a : menu->actions())
                 if (a->text() == caption)
                     menu->setActiveAction(a);
-            QTest::keyClick(menu, Qt::Key_Return);
+            if (!menu->activeAction())
+                ADD_FAILURE() << "no entry " << caption.toStdString();
+            QTest::keyClick(menu, menu->activeAction() ? Qt::Key_Return : Qt::Key_Escape);
         });
         const QPoint at(o->Left() + o->Width() / 2, o->Top() + o->Height() / 2);
         QTest::mouseClick(view(), Qt::RightButton, Qt::NoModifier, at);
