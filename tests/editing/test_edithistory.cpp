@@ -300,8 +300,9 @@ TEST_F(EditHistoryTest, RandomEditsUndoToTheStartAndRedoToTheEndByteForByte)
         };
         if (zoom == 1.0f) {
             ASSERT_EQ(static_cast<int>(after.size()), steps);
-            if (!after.empty())
+            if (!after.empty()) {
                 EXPECT_EQ(after.back(), end);
+            }
             for (int k = steps - 1; k >= 0; --k) {
                 ASSERT_TRUE(history->undo());
                 ASSERT_EQ(designBytes(), k > 0 ? after[static_cast<size_t>(k - 1)] : start) << where("undoing", k + 1);
@@ -562,8 +563,9 @@ TEST(ChunkStore, AnInsertionNearTheStartKeepsTheRestShared)
     ASSERT_GT(first.size(), 10u);
     EXPECT_EQ(ChunkStore::join(first), stream);
     for (size_t i = 0; i < first.size(); ++i) {
-        if (i + 1 < first.size())
+        if (i + 1 < first.size()) {
             EXPECT_GE(first[i]->size(), ChunkStore::MinPiece);
+        }
         EXPECT_LE(first[i]->size(), ChunkStore::MaxPiece);
     }
 

@@ -158,8 +158,9 @@ TEST_F(UndoInWindow, ThreeObjectsMovedRestyledAndOneDeletedAreUndoneAndRedone)
             ASSERT_NE(objectNamed(ellipseName), nullptr);
             EXPECT_EQ(w.labelPanel().handle().Selection(), QList<TGGraphicControl *>({objectNamed(ellipseName)}));
         }
-        if (i == 1)
+        if (i == 1) {
             EXPECT_EQ(qobject_cast<TGBaseLabel *>(objects().at(2))->Font()->name(), QStringLiteral("Arial"));
+        }
     }
     // Back to the empty label the program started with: nothing to save.
     EXPECT_TRUE(objects().isEmpty());
