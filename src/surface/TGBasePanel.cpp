@@ -386,10 +386,18 @@ void TGBasePanel::clearSelection()
 
 // --- clipboard --------------------------------------------------------------------
 
-void TGBasePanel::ClipboardCommand(int code)
+namespace {
+// The step a clipboard command makes: 0 cut, 1 copy, 2 paste, 3 delete.
+QString clipboardStepName(int code)
 {
     static const char *const names[] = {"Cut", "Copy", "Paste", "Delete"};
-    UserAction action(*this, code >= 0 && code <= 3 ? QLatin1String(names[code]) : QString());
+    return code >= 0 && code <= 3 ? QLatin1String(names[code]) : QString();
+}
+} // namespace
+
+void TGBasePanel::ClipboardCommand(int code)
+{
+    UserAction action(*this, clipboardStepName(code));
     switch (code) {
     case 0:
     case 1:
@@ -427,8 +435,7 @@ void TGBasePanel::ClipboardCommand(int code)
 
 void TGBasePanel::ObjectClipboardCommand(TGGraphicControl *object, int code)
 {
-    static const char *const names[] = {"Cut", "Copy", "Paste", "Delete"};
-    UserAction action(*this, code >= 0 && code <= 3 ? QLatin1String(names[code]) : QString());
+    UserAction action(*this, clipboardStepName(code));
     if (mHandle->IndexOf(object) >= 0) {
         ClipboardCommand(code);
         return;
