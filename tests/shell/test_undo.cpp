@@ -196,54 +196,45 @@ TEST_F(UndoInWindow, TheChangedFlagFollowsTheStateSavedLast)
     drawWith("DrawEllipseButton", QRect(90, 10, 50, 50));
     mDialogs.saveAnswer = path("SK0001.SK");
     w.mnuSaveAsClick();
-    ASSERT_FALSE(w.ChangesMade());
     // Saving keeps the history.
     EXPECT_EQ(undoItem()->text(), QStringLiteral("&Undo Draw Ellipse"));
     drag(objects().at(0), QPoint(10, 10));
 
-    // Undo back to what was saved: unchanged; past it or forward again:
-    // changed.
-    undoItem()->trigger();
-    EXPECT_FALSE(w.ChangesMade());
-    EXPECT_FALSE(saveButtonsShown());
-    undoItem()->trigger();
-    EXPECT_TRUE(w.ChangesMade());
-    EXPECT_TRUE(saveButtonsShown());
-    redoItem()->trigger();
-    EXPECT_FALSE(w.ChangesMade());
-    redoItem()->trigger();
-    EXPECT_TRUE(w.ChangesMade());
+    // Back to what was saved: unchanged, the buttons hidden; past it or
+    // forward again: changed.
+    const auto changedAfter = [&](QAction *item) {
+        item->trigger();
+        EXPECT_EQ(saveButtonsShown(), w.ChangesMade());
+        return w.ChangesMade();
+    };
+    EXPECT_FALSE(changedAfter(undoItem()));
+    EXPECT_TRUE(changedAfter(undoItem()));
+    EXPECT_FALSE(changedAfter(redoItem()));
+    EXPECT_TRUE(changedAfter(redoItem()));
 
-    // Saved again in the middle of the history.
+    // Saved again further back.
     undoItem()->trigger();
     undoItem()->trigger();
     w.mnuSaveClick();
-    EXPECT_FALSE(w.ChangesMade());
-    redoItem()->trigger();
-    EXPECT_TRUE(w.ChangesMade());
-    undoItem()->trigger();
-    EXPECT_FALSE(w.ChangesMade());
+    EXPECT_TRUE(changedAfter(redoItem()));
+    EXPECT_FALSE(changedAfter(undoItem()));
 
-    // The saved file deleted: no state is saved any more.
+    // The saved file deleted: no state is the saved one any more.
     mDialogs.openAnswer = path("SK0001.SK");
     mMessages.answers.push_back(true);
     w.Delete1Click();
-    EXPECT_TRUE(w.ChangesMade());
-    redoItem()->trigger();
-    undoItem()->trigger();
-    EXPECT_TRUE(w.ChangesMade());
+    EXPECT_TRUE(changedAfter(redoItem()));
+    EXPECT_TRUE(changedAfter(undoItem()));
 }
 
-TEST_F(UndoInWindow, OpenNewAndCancelStartTheHistoryAfreshButALayoutChangeIsAStep)
+TEST_F(UndoInWindow, ALayoutChangeIsAStepWhileOpenNewAndCancelStartAfresh)
 {
     TSKMainScreen &w = start();
     drawWith("DrawRectanglebutton", QRect(10, 10, 60, 40));
     mDialogs.saveAnswer = path("SK0001.SK");
     w.mnuSaveAsClick();
-    drawWith("DrawEllipseButton", QRect(90, 10, 50, 50));
 
-    // A layout change is a step; undoing it gives the old layout and the
-    // panel's old size back.
+    // Undoing a layout change gives the old layout and panel size back.
     const QString caption = layoutCaption();
     const QSize size(w.labelPanel().Width(), w.labelPanel().Height());
     mChooser.templateAnswer = smallLayout();
@@ -253,32 +244,26 @@ TEST_F(UndoInWindow, OpenNewAndCancelStartTheHistoryAfreshButALayoutChangeIsASte
     undoItem()->trigger();
     EXPECT_EQ(layoutCaption(), caption);
     EXPECT_EQ(QSize(w.labelPanel().Width(), w.labelPanel().Height()), size);
-    EXPECT_EQ(w.layout().LayoutName, TLabelLayout::defaultLayout().LayoutName);
+    EXPECT_FALSE(w.ChangesMade());
     redoItem()->trigger();
     EXPECT_EQ(w.layout().LayoutName, smallLayout().LayoutName);
     EXPECT_EQ(w.labelPanel().Width(), 96);
 
-    // Cancel all changes: back to the file, nothing to undo.
+    // Cancel all changes, Open and New leave nothing to undo or redo.
+    const auto fresh = [this] { return !undoItem()->isEnabled() && !redoItem()->isEnabled(); };
     mMessages.answers.push_back(true);
     w.CancelButtonClick();
-    EXPECT_FALSE(undoItem()->isEnabled());
-    EXPECT_FALSE(redoItem()->isEnabled());
-    ASSERT_EQ(objects().size(), 1);
-
-    // Another design opened: nothing of this one to undo.
+    EXPECT_TRUE(fresh());
     drag(objects().at(0), QPoint(5, 5));
-    ASSERT_TRUE(undoItem()->isEnabled());
     mMessages.answers.push_back(false);
     mDialogs.openAnswer = path("SK0001.SK");
     w.Open1Click();
-    EXPECT_FALSE(undoItem()->isEnabled());
-
-    // A new design starts empty and unsaved: undoing back to its start
-    // leaves it changed.
+    EXPECT_TRUE(fresh());
     mMessages.answers.push_back(false);
     w.mnuNewFromTemplateClick();
-    EXPECT_TRUE(objects().isEmpty());
-    EXPECT_FALSE(undoItem()->isEnabled());
+    EXPECT_TRUE(fresh());
+    // A new design has never been saved: undoing back to its start leaves
+    // it changed.
     drawWith("DrawRectanglebutton", QRect(10, 10, 30, 20));
     undoItem()->trigger();
     EXPECT_TRUE(objects().isEmpty());
