@@ -58,6 +58,39 @@ QByteArray TGStickwellPanel32::classForState(TLPanelState state)
     return {};
 }
 
+QString TGStickwellPanel32::toolName(TLPanelState state)
+{
+    switch (state) {
+    case psPointing:
+        return {};
+    case psLabel:
+        return QStringLiteral("Text");
+    case psSymbolLabel:
+        return QStringLiteral("Symbol");
+    case psCounterLabel:
+        return QStringLiteral("Counter");
+    case psMultiLineLabel:
+        return QStringLiteral("Multi-line Text");
+    case psRectangle:
+        return QStringLiteral("Rectangle");
+    case psEllipse:
+        return QStringLiteral("Ellipse");
+    case psRoundRectangle:
+        return QStringLiteral("Round Rectangle");
+    case psLine:
+        return QStringLiteral("Line");
+    case psImage:
+        return QStringLiteral("Clip Art");
+    case psSuperShape:
+        return QStringLiteral("SuperShape");
+    case psRichLabel:
+        return QStringLiteral("Rich Text");
+    case psSuperText:
+        return QStringLiteral("SuperText");
+    }
+    return {};
+}
+
 bool TGStickwellPanel32::canCreate(TLPanelState state)
 {
     registerLabelObjectClasses();
@@ -87,6 +120,8 @@ void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
     auto *object = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
     if (!object)
         return;
+    // The object and what its editor sets up are one step.
+    UserAction action(*this, QStringLiteral("Draw ") + toolName(mPanelState));
 
     // Tool-specific starting values.
     switch (mPanelState) {
