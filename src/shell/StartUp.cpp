@@ -6,6 +6,7 @@
 #include "objects/ui/TGImageBrowser.h"
 #include "objects/ui/TSuperShapeProperties.h"
 #include "objects/ui/TMultiLineTextEditor.h"
+#include "objects/ui/TRichTextLabelEditor.h"
 #include "objects/ui/WidgetMenuPresenter.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
@@ -29,6 +30,7 @@ void installWindowServices()
     TMultiLineTextEditor::install();
     TGImageBrowser::install();
     TSuperShapeProperties::install();
+    TRichTextLabelEditor::install();
     DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };
 }
 

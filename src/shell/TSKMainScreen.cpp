@@ -9,6 +9,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TPicture.h"
+#include "richtext/TWPRichText.h"
 #include "shell/CommonDialogs.h"
 #include "shell/LayoutChooser.h"
 #include "shell/MainScreenRules.h"
@@ -56,6 +57,8 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
     mLabelPanel->setSnapToGrid(false);
     mLabelPanel->SetPanelState(TGStickwellPanel32::psPointing);
     mLabelPanel->DroppedObjectEvent = [this](const QRect &) { LabelPanelDroppedObjectEvent(); };
+    // The hidden rich-text control the rich-text labels paint through.
+    TWPRichText::createMaster(this);
 
     mDefaultDialogs = std::make_unique<QtCommonDialogs>();
     mDialogs = mDefaultDialogs.get();

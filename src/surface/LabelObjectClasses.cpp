@@ -6,6 +6,7 @@
 #include "objects/TGLineShape.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGPRichBaseLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "objects/TSuperShape.h"
 #include "persistence/ClassRegistry.h"
@@ -26,6 +27,7 @@ void registerLabelObjectClasses()
     RegisterClass<TGMultiLineLabel>();
     RegisterClass<TSuperShape>();
     RegisterClass<TGCounterLabel>();
+    RegisterClass<TGPRichBaseLabel>();
 }
 
 } // namespace sw

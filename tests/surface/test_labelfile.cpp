@@ -209,7 +209,9 @@ TEST_F(LabelFile, EveryKindOfObjectRoundTripsByteForByte)
         const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
         if (!cls || !cls->create)
             continue;
-        auto *o = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
+        // Made on the panel's form, as the tools make them (the panel is on
+        // no window: it is its own form).
+        auto *o = qobject_cast<TGGraphicControl *>(cls->create(&panel));
         ASSERT_TRUE(o) << kind;
         o->setTag(++made);
         o->ApplyFont(panel.Font());
