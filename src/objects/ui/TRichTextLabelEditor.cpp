@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <algorithm>
+
 namespace sw {
 
 TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
@@ -119,7 +121,7 @@ void TRichTextLabelEditor::setEditingArea(int width, int height, int zoom)
     mBaseZoom = mRichText->Zooming();
     // Room for the toolbar and the area, within the screen.
     const QSize hint = sizeHint();
-    resize(std::max(hint.width(), mPanel->width() + 60), std::max(hint.height(), mPanel->height() + 140));
+    resize(std::max({hint.width(), mPanel->width() + 60, 640}), std::max({hint.height(), mPanel->height() + 140, 320}));
 }
 
 bool TRichTextLabelEditor::event(QEvent *event)

@@ -3,6 +3,9 @@
 #include "richtext/ui/RichTextClipboard.h"
 
 #include <QKeyEvent>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionGraphicsItem>
 #include <QTextCursor>
 
 namespace sw {
@@ -35,6 +38,37 @@ void RichTextEditItem::paste()
         setTextCursor(cursor);
         Q_EMIT cursorChanged();
     }
+}
+
+void RichTextEditItem::setPageSize(const QSizeF &size)
+{
+    prepareGeometryChange();
+    mPageSize = size;
+    setTextWidth(size.width());
+}
+
+QRectF RichTextEditItem::boundingRect() const
+{
+    return QGraphicsTextItem::boundingRect().united(QRectF(QPointF(0, 0), mPageSize));
+}
+
+QPainterPath RichTextEditItem::shape() const
+{
+    QPainterPath path;
+    path.addRect(boundingRect());
+    return path;
+}
+
+bool RichTextEditItem::contains(const QPointF &point) const
+{
+    return boundingRect().contains(point);
+}
+
+void RichTextEditItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    QStyleOptionGraphicsItem plain(*option);
+    plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    QGraphicsTextItem::paint(painter, &plain, widget);
 }
 
 void RichTextEditItem::keyPressEvent(QKeyEvent *event)

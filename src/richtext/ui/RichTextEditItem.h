@@ -18,6 +18,16 @@ public:
     void cut();
     void paste();
 
+    // The page, in object pixels at 100 %: a click anywhere on it places
+    // the caret, also below the last line.
+    void setPageSize(const QSizeF &size);
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    bool contains(const QPointF &point) const override;
+    // Without the selection and focus frames: the page is the label.
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
 Q_SIGNALS:
     void cursorChanged();
 
@@ -28,6 +38,9 @@ protected:
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
+
+private:
+    QSizeF mPageSize;
 };
 
 } // namespace sw

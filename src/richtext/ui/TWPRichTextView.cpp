@@ -57,7 +57,7 @@ TWPRichTextView::~TWPRichTextView() = default;
 void TWPRichTextView::bindDocument()
 {
     mItem->setDocument(mControl->RtfText()->document());
-    mItem->setTextWidth(mPageSize.width());
+    mItem->setPageSize(mPageSize);
     setBackgroundBrush(toQColor(mControl->Color()));
 }
 
@@ -70,7 +70,7 @@ void TWPRichTextView::applyZoom()
 void TWPRichTextView::setPageSize(const QSizeF &size)
 {
     mPageSize = size;
-    mItem->setTextWidth(size.width());
+    mItem->setPageSize(size);
     mScene->setSceneRect(QRectF(QPointF(0, 0), size));
 }
 
@@ -156,6 +156,14 @@ void TWPRichTextView::focusInEvent(QFocusEvent *event)
 {
     QGraphicsView::focusInEvent(event);
     mScene->setFocusItem(mItem);
+}
+
+void TWPRichTextView::keyPressEvent(QKeyEvent *event)
+{
+    // Keys always reach the text, wherever the last click landed.
+    if (!mScene->focusItem())
+        mScene->setFocusItem(mItem);
+    QGraphicsView::keyPressEvent(event);
 }
 
 } // namespace sw

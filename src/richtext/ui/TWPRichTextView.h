@@ -58,6 +58,7 @@ Q_SIGNALS:
 protected:
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void bindDocument();

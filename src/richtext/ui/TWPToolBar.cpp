@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -127,12 +128,10 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     mLayout->addSpacing(6);
     mLayout->addStretch(1);
 
+    mFontName->installEventFilter(this);
+    mFontSize->installEventFilter(this);
     connect(mFontName, &QComboBox::textActivated, this, &TWPToolBar::applyFontName);
-    connect(mFontName->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { applyFontName(mFontName->currentText()); });
     connect(mFontSize, &QComboBox::textActivated, this, &TWPToolBar::applyFontSize);
-    connect(mFontSize->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { applyFontSize(mFontSize->currentText()); });
     connect(mFontColor, qOverload<int>(&QComboBox::activated), this, &TWPToolBar::applyColor);
 
     auto apply = [this](auto &&change) {
@@ -168,6 +167,25 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     connect(copy, &QToolButton::clicked, this, apply([](TWPRichTextView &v) { v.copy(); }));
     connect(cut, &QToolButton::clicked, this, apply([](TWPRichTextView &v) { v.cut(); }));
     connect(paste, &QToolButton::clicked, this, apply([](TWPRichTextView &v) { v.paste(); }));
+}
+
+bool TWPToolBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == mFontName)
+                applyFontName(mFontName->currentText());
+            else if (watched == mFontSize)
+                applyFontSize(mFontSize->currentText());
+            else
+                return QWidget::eventFilter(watched, event);
+            if (mView)
+                mView->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QToolButton *TWPToolBar::toolButton(const char *name, const QString &tip, bool checkable)
@@ -231,6 +249,7 @@ void TWPToolBar::applyFontName(const QString &name)
     QTextCharFormat f;
     f.setFontFamilies(QStringList{trimmed});
     mView->mergeCharFormat(f);
+    mView->setFocus();
 }
 
 void TWPToolBar::applyFontSize(const QString &text)
@@ -242,6 +261,7 @@ void TWPToolBar::applyFontSize(const QString &text)
     QTextCharFormat f;
     f.setFontPointSize(size);
     mView->mergeCharFormat(f);
+    mView->setFocus();
 }
 
 void TWPToolBar::applyColor(int index)
@@ -251,6 +271,7 @@ void TWPToolBar::applyColor(int index)
     QTextCharFormat f;
     f.setForeground(mFontColor->itemData(index).value<QColor>());
     mView->mergeCharFormat(f);
+    mView->setFocus();
 }
 
 void TWPToolBar::showColor(const QColor &color)

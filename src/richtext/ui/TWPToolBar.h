@@ -51,6 +51,11 @@ public:
     // Shows the format at the view's caret.
     void updateFromView();
 
+protected:
+    // Return in the font name or size box applies it and goes back to the
+    // text; it does not press the window's default button.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QToolButton *toolButton(const char *name, const QString &tip, bool checkable);
     void applyFontName(const QString &name);
