@@ -107,14 +107,20 @@ private:
         if (!isLetter(c)) {
             ++mPos;
             if (c == '\'') {
-                // Two hex digits; an escape cut short stands for nothing.
+                // Two hex digits; an escape cut short stands for nothing,
+                // the one digit it has included.
                 const int hi = mPos < mSize ? hexValue(mData[mPos]) : -1;
-                const int lo = mPos + 1 < mSize ? hexValue(mData[mPos + 1]) : -1;
-                if (hi < 0 || lo < 0) {
+                if (hi < 0) {
                     symbol = 0;
                     return Token::Symbol;
                 }
-                mPos += 2;
+                ++mPos;
+                const int lo = mPos < mSize ? hexValue(mData[mPos]) : -1;
+                if (lo < 0) {
+                    symbol = 0;
+                    return Token::Symbol;
+                }
+                ++mPos;
                 byte = hi * 16 + lo;
                 return Token::HexByte;
             }
@@ -437,6 +443,8 @@ private:
             return;
         }
         if (w == "u") {
+            if (!hasParam)
+                return;
             unicode(param);
             mSkipFallback = g.uc;
             return;
@@ -694,18 +702,21 @@ private:
         mRunBytes.clear();
     }
 
-    // Lone halves of surrogate pairs become U+FFFD.
+    // Lone halves of surrogate pairs become U+FFFD; control characters
+    // other than the tab (from \uN) are dropped.
     static QString wellFormed(const QString &s)
     {
-        QString out = s;
-        for (qsizetype i = 0; i < out.size(); ++i) {
-            const QChar c = out.at(i);
-            if (c.isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate()) {
-                ++i;
-                continue;
+        QString out;
+        out.reserve(s.size());
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const QChar c = s.at(i);
+            if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+                out.append(c).append(s.at(++i));
+            } else if (c.isSurrogate()) {
+                out.append(QChar(QChar::ReplacementCharacter));
+            } else if (c.unicode() >= 0x20 || c == QLatin1Char('\t')) {
+                out.append(c);
             }
-            if (c.isSurrogate())
-                out[i] = QChar(QChar::ReplacementCharacter);
         }
         return out;
     }
@@ -763,7 +774,7 @@ private:
             return;
         decodeFontBytes();
         FontEntry entry;
-        entry.name = mFontName.trimmed();
+        entry.name = wellFormed(mFontName).trimmed();
         entry.codePage = mFontCodePage ? mFontCodePage : RtfCodePages::fromCharset(mFontCharset, 0);
         if (!entry.name.isEmpty() || !mFonts.contains(mFontNumber))
             mFonts.insert(mFontNumber, entry);
