@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QImage>
 #include <QScopedValueRollback>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <cmath>
@@ -43,6 +45,19 @@ TWPRTFTextIo::TWPRTFTextIo(QObject *parent)
     configure(document);
     document->setDefaultFont(defaultFont());
     attach(document);
+    startEmpty();
+}
+
+void TWPRTFTextIo::startEmpty()
+{
+    QScopedValueRollback<bool> quiet(mQuiet, true);
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{defaultFont().family()});
+    format.setFontPointSize(defaultFont().pointSizeF());
+    QTextCursor cursor(mDocument);
+    cursor.setBlockCharFormat(format);
+    cursor.setCharFormat(format);
+    mDocument->clearUndoRedoStacks();
 }
 
 TWPRTFTextIo::~TWPRTFTextIo() = default;
@@ -103,6 +118,7 @@ void TWPRTFTextIo::clear()
         QScopedValueRollback<bool> quiet(mQuiet, true);
         mDocument->clear();
     }
+    startEmpty();
     mStored.clear();
     mStoredValid = false;
     Q_EMIT changed();

@@ -54,7 +54,9 @@ public:
     Q_INVOKABLE QByteArray definedBinary(const QString &name) const;
     Q_INVOKABLE bool setDefinedBinary(const QString &name, const QByteArray &data);
 
-    // The font of text in a new document: Arial, 10 points.
+    // The font of text in a new document: Arial, 10 points. A new or
+    // cleared document's paragraph carries it explicitly, so that text
+    // typed there is stored with it.
     static QFont defaultFont();
     // Gives a document the layout and margins described above.
     static void configure(QTextDocument *document);
@@ -67,6 +69,7 @@ Q_SIGNALS:
 
 private:
     void attach(QTextDocument *document);
+    void startEmpty();
 
     QTextDocument *mDocument = nullptr;
     QByteArray mStored;

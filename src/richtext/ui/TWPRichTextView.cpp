@@ -56,7 +56,11 @@ TWPRichTextView::~TWPRichTextView() = default;
 
 void TWPRichTextView::bindDocument()
 {
-    mItem->setDocument(mControl->RtfText()->document());
+    QTextDocument *doc = mControl->RtfText()->document();
+    mItem->setDocument(doc);
+    // A fresh caret: the old one may carry a format chosen for the
+    // previous document's text (Bold pressed with nothing selected).
+    mItem->setTextCursor(QTextCursor(doc));
     mItem->setPageSize(mPageSize);
     setBackgroundBrush(toQColor(mControl->Color()));
 }
