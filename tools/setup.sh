@@ -8,6 +8,9 @@ STICKWELL_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils fonts-symbola qt6-image-formats-plugins
+  # RTF from other programs for the rich-text tests (LibreOffice is used
+  # too when it is installed, but it is too heavy to install here).
+  pandoc abiword
 )
 
 stickwell_install_packages() {

@@ -703,7 +703,8 @@ private:
     }
 
     // Lone halves of surrogate pairs become U+FFFD; control characters
-    // other than the tab (from \uN) are dropped.
+    // other than the tab (from \uN) are dropped, and so are the characters
+    // the document uses to mark frames and objects of its own.
     static QString wellFormed(const QString &s)
     {
         QString out;
@@ -714,7 +715,8 @@ private:
                 out.append(c).append(s.at(++i));
             } else if (c.isSurrogate()) {
                 out.append(QChar(QChar::ReplacementCharacter));
-            } else if (c.unicode() >= 0x20 || c == QLatin1Char('\t')) {
+            } else if ((c.unicode() >= 0x20 || c == QLatin1Char('\t')) && c != QChar::ObjectReplacementCharacter
+                       && c.unicode() != 0xFDD0 && c.unicode() != 0xFDD1) {
                 out.append(c);
             }
         }

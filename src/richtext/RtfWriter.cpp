@@ -93,6 +93,8 @@ void appendEscaped(QByteArray &out, const QString &text)
             out.append("\\_");
             continue;
         case QChar::ObjectReplacementCharacter:
+        case 0xFDD0: // the document's own frame marks
+        case 0xFDD1:
             continue;
         default:
             break;
