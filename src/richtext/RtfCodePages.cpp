@@ -1,5 +1,7 @@
 #include "richtext/RtfCodePages.h"
 
+#include "platform/Windows1252.h"
+
 #include <QHash>
 #include <QStringDecoder>
 
@@ -8,16 +10,6 @@
 namespace sw {
 
 namespace {
-
-// Windows-1252 at 0x80..0x9F (0 where the page defines no character); the
-// rest of the page is ISO 8859-1. Built in, so that the default code page
-// reads the same wherever the platform's converters are missing.
-const char16_t kAnsiHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 const char *converterName(int codePage)
 {
@@ -65,13 +57,8 @@ QString decodeAnsi(const QByteArray &bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0)
-            text.append(kAnsiHigh[b - 0x80] ? QChar(kAnsiHigh[b - 0x80]) : QChar(QChar::ReplacementCharacter));
-        else
-            text.append(QChar(b));
-    }
+    for (const char ch : bytes)
+        text.append(Windows1252::toChar(static_cast<unsigned char>(ch)));
     return text;
 }
 
@@ -123,13 +110,7 @@ QString RtfCodePages::decode(const QByteArray &bytes, int codePage)
 
 int RtfCodePages::toAnsiByte(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return u;
-    for (int i = 0; i < 32; ++i)
-        if (kAnsiHigh[i] == u && u != 0)
-            return 0x80 + i;
-    return -1;
+    return Windows1252::toByte(c);
 }
 
 } // namespace sw

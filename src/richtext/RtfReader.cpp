@@ -715,8 +715,9 @@ private:
                 out.append(c).append(s.at(++i));
             } else if (c.isSurrogate()) {
                 out.append(QChar(QChar::ReplacementCharacter));
-            } else if ((c.unicode() >= 0x20 || c == QLatin1Char('\t')) && c != QChar::ObjectReplacementCharacter
-                       && c.unicode() != 0xFDD0 && c.unicode() != 0xFDD1) {
+            } else if (c == QLatin1Char('\t') || (c.category() != QChar::Other_Control
+                                                    && c != QChar::ObjectReplacementCharacter
+                                                    && c.unicode() != 0xFDD0 && c.unicode() != 0xFDD1)) {
                 out.append(c);
             }
         }

@@ -3,6 +3,7 @@
 // to the label and Cancel does not, the zoom buttons keep to 50..100 per
 // cent. End to end: the text typed is saved, read back and printed by
 // skprint to PDF, where every label position shows the words in order.
+#include "PdfWords.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGPRichBaseLabel.h"
 #include "objects/ui/TRichTextLabelEditor.h"
@@ -25,7 +26,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,33 +121,8 @@ QList<QList<RunText>> runs(const QTextDocument *doc)
     return result;
 }
 
-struct Word
-{
-    int page;
-    double x, y;
-    QString text;
-};
-
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    QList<Word> words;
-    int page = 0;
-    static const QRegularExpression token(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    for (auto it = token.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
-    }
-    return words;
-}
+using Word = sw::test::PdfWord;
+using sw::test::pdfWords;
 
 struct RichTextEditor : ::testing::Test
 {

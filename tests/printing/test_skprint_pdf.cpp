@@ -2,51 +2,21 @@
 // printed on two sheets to PDF with one position left out; the words that
 // pdftotext finds in the PDF sit where the layout puts the labels, and the
 // counter runs on across the pages and skips the empty position.
+#include "PdfWords.h"
 #include "objects/TGCounterLabel.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/TFont.h"
 #include "surface/TGStickwellPanel32.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace sw;
 
-namespace {
-
-struct Word
-{
-    int page;
-    double x, y;
-    QString text;
-};
-
-// The words of a PDF with their boxes, through pdftotext -bbox.
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    QList<Word> words;
-    int page = 0;
-    static const QRegularExpression token(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    for (auto it = token.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
-    }
-    return words;
-}
-
-} // namespace
+using Word = sw::test::PdfWord;
+using sw::test::pdfWords;
 
 TEST(SkprintPdf, LabelsLandWhereTheLayoutSaysAndCountersRunOn)
 {

@@ -113,6 +113,15 @@ inline QVector<Paragraph> paragraphs(const QTextDocument &doc)
     return result;
 }
 
+// A character format of a family and size, as the toolbar sets them.
+inline QTextCharFormat chars(const char *family, double points)
+{
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{QString::fromLatin1(family)});
+    f.setFontPointSize(points);
+    return f;
+}
+
 // The document read from RTF at 96 pixels per inch.
 inline std::unique_ptr<QTextDocument> readRtf(const QByteArray &rtf)
 {

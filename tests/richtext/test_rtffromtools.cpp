@@ -16,14 +16,6 @@ using namespace sw::test;
 
 namespace {
 
-QTextCharFormat chars(const char *family, double points)
-{
-    QTextCharFormat f;
-    f.setFontFamilies(QStringList{QString::fromLatin1(family)});
-    f.setFontPointSize(points);
-    return f;
-}
-
 // Arial 10 with one bold and one red italic word; a centred line in Times
 // New Roman 14; a right-aligned line; characters beyond Windows-1252.
 QByteArray ourDocument()

@@ -14,14 +14,6 @@ using namespace sw::test;
 
 namespace {
 
-QTextCharFormat chars(const char *family, double points)
-{
-    QTextCharFormat f;
-    f.setFontFamilies(QStringList{QString::fromLatin1(family)});
-    f.setFontPointSize(points);
-    return f;
-}
-
 // A document with every feature the writer knows, built through a cursor as
 // an editor builds it.
 std::unique_ptr<QTextDocument> everyFeature()
