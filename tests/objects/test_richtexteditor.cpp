@@ -4,6 +4,7 @@
 // cent. End to end: the text typed is saved, read back and printed by
 // skprint to PDF, where every label position shows the words in order.
 #include "PdfWords.h"
+#include "RichTextTestUtil.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGPRichBaseLabel.h"
 #include "objects/ui/TRichTextLabelEditor.h"
@@ -39,6 +40,7 @@
 #include <functional>
 
 using namespace sw;
+using sw::test::paragraphs;
 
 namespace {
 
@@ -95,30 +97,6 @@ void chooseColor(TRichTextLabelEditor *e, const QString &name)
     ASSERT_GE(index, 0);
     box->setCurrentIndex(index);
     Q_EMIT box->activated(index);
-}
-
-struct RunText
-{
-    QString text, family;
-    double points;
-    bool bold, italic;
-    QString color;
-};
-
-QList<QList<RunText>> runs(const QTextDocument *doc)
-{
-    QList<QList<RunText>> result;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        QList<RunText> line;
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            line.append({it.fragment().text(), f.fontFamilies().toStringList().value(0), f.fontPointSize(),
-                         f.fontWeight() >= QFont::DemiBold, f.fontItalic(),
-                         f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name() : QString()});
-        }
-        result.append(line);
-    }
-    return result;
 }
 
 using Word = sw::test::PdfWord;
@@ -197,15 +175,15 @@ TEST_F(RichTextEditor, TypedAndFormattedTextReachesTheLabelOnOkOnly)
         EXPECT_TRUE(e->isVisible());
     }, true);
     ASSERT_NE(label, nullptr);
-    const auto lines = runs(label->RTFText()->document());
+    const auto lines = paragraphs(*label->RTFText()->document());
     ASSERT_EQ(lines.size(), 1);
-    ASSERT_EQ(lines[0].size(), 3);
-    EXPECT_EQ(lines[0][0].text, QStringLiteral("Plain "));
-    EXPECT_EQ(lines[0][0].family, QStringLiteral("Arial"));
-    EXPECT_EQ(lines[0][0].points, 10);
-    EXPECT_TRUE(lines[0][1].bold);
-    EXPECT_EQ(lines[0][1].text, QStringLiteral("bold"));
-    EXPECT_FALSE(lines[0][2].bold);
+    ASSERT_EQ(lines[0].runs.size(), 3);
+    EXPECT_EQ(lines[0].runs[0].text, QStringLiteral("Plain "));
+    EXPECT_EQ(lines[0].runs[0].family, QStringLiteral("Arial"));
+    EXPECT_EQ(lines[0].runs[0].points, 10);
+    EXPECT_TRUE(lines[0].runs[1].bold);
+    EXPECT_EQ(lines[0].runs[1].text, QStringLiteral("bold"));
+    EXPECT_FALSE(lines[0].runs[2].bold);
 
     // Cancel leaves the label as it was.
     const QByteArray before = label->RTFText()->rtf();
@@ -284,7 +262,7 @@ TEST_F(RichTextEditor, FontNamesOfTheDocumentAreKeptEvenWhenNotInstalled)
             EXPECT_GE(names->findText(QLatin1String(classic)), 0) << classic;
     }, true);
     EXPECT_TRUE(label->EditRichText());
-    EXPECT_EQ(runs(label->RTFText()->document())[0][0].family, QStringLiteral("Imaginary Grotesk"));
+    EXPECT_EQ(paragraphs(*label->RTFText()->document())[0].runs[0].family, QStringLiteral("Imaginary Grotesk"));
 }
 
 TEST_F(RichTextEditor, CopyAndPasteKeepTheFormatting)
@@ -304,12 +282,12 @@ TEST_F(RichTextEditor, CopyAndPasteKeepTheFormatting)
         click(e, "PasteButton");
     }, true);
     ASSERT_NE(label, nullptr);
-    const auto lines = runs(label->RTFText()->document());
+    const auto lines = paragraphs(*label->RTFText()->document());
     ASSERT_EQ(lines.size(), 1);
-    ASSERT_EQ(lines[0].size(), 3);
-    EXPECT_EQ(lines[0][2].text, QStringLiteral("Bold"));
-    EXPECT_TRUE(lines[0][2].bold);
-    EXPECT_FALSE(lines[0][1].bold);
+    ASSERT_EQ(lines[0].runs.size(), 3);
+    EXPECT_EQ(lines[0].runs[2].text, QStringLiteral("Bold"));
+    EXPECT_TRUE(lines[0].runs[2].bold);
+    EXPECT_FALSE(lines[0].runs[1].bold);
 }
 
 TEST_F(RichTextEditor, TypedLabelIsSavedReopenedAndPrintedInEveryPosition)
@@ -339,22 +317,22 @@ TEST_F(RichTextEditor, TypedLabelIsSavedReopenedAndPrintedInEveryPosition)
     ASSERT_NE(label, nullptr);
 
     auto check = [](const QTextDocument *doc) {
-        const auto lines = runs(doc);
+        const auto lines = paragraphs(*doc);
         ASSERT_EQ(lines.size(), 2);
-        ASSERT_EQ(lines[0].size(), 5);
+        ASSERT_EQ(lines[0].runs.size(), 5);
         const char *texts[] = {"Dear ", "Jane", " have a ", "good", " day"};
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(lines[0][i].text, QLatin1String(texts[i]));
-            EXPECT_EQ(lines[0][i].family, QStringLiteral("Arial"));
-            EXPECT_EQ(lines[0][i].points, 10);
-            EXPECT_EQ(lines[0][i].bold, i == 1);
-            EXPECT_EQ(lines[0][i].italic, i == 3);
+            EXPECT_EQ(lines[0].runs[i].text, QLatin1String(texts[i]));
+            EXPECT_EQ(lines[0].runs[i].family, QStringLiteral("Arial"));
+            EXPECT_EQ(lines[0].runs[i].points, 10);
+            EXPECT_EQ(lines[0].runs[i].bold, i == 1);
+            EXPECT_EQ(lines[0].runs[i].italic, i == 3);
         }
-        EXPECT_EQ(lines[0][3].color, QStringLiteral("#ff0000"));
-        ASSERT_EQ(lines[1].size(), 1);
-        EXPECT_EQ(lines[1][0].text, QStringLiteral("Happy Birthday"));
-        EXPECT_EQ(lines[1][0].family, QStringLiteral("Times New Roman"));
-        EXPECT_EQ(lines[1][0].points, 14);
+        EXPECT_EQ(lines[0].runs[3].color, QStringLiteral("#ff0000"));
+        ASSERT_EQ(lines[1].runs.size(), 1);
+        EXPECT_EQ(lines[1].runs[0].text, QStringLiteral("Happy Birthday"));
+        EXPECT_EQ(lines[1].runs[0].family, QStringLiteral("Times New Roman"));
+        EXPECT_EQ(lines[1].runs[0].points, 14);
         EXPECT_EQ(doc->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     };
     check(label->RTFText()->document());

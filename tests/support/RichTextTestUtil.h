@@ -60,22 +60,6 @@ struct Paragraph
     }
 };
 
-inline void PrintTo(const TextRun &r, std::ostream *os)
-{
-    *os << "[" << r.text.toStdString() << "|" << r.family.toStdString() << " " << r.points << (r.bold ? " b" : "")
-        << (r.italic ? " i" : "") << (r.underline ? " u" : "") << (r.strike ? " s" : "") << " v" << r.vertical
-        << " " << r.color.toStdString() << " " << r.background.toStdString() << "]";
-}
-
-inline void PrintTo(const Paragraph &p, std::ostream *os)
-{
-    *os << "{align " << int(p.align) << " " << p.left << "," << p.right << "," << p.first << "," << p.before << ","
-        << p.after << ":";
-    for (const TextRun &r : p.runs)
-        PrintTo(r, os);
-    *os << "}";
-}
-
 inline TextRun runOf(const QString &text, const QTextCharFormat &f)
 {
     TextRun r;
