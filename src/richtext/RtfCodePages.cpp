@@ -36,18 +36,18 @@ const char *converterName(int codePage)
     }
 }
 
-// One decoder per code page, made on first use.
+// One decoder per code page this program knows, made on first use.
 QStringDecoder *decoderFor(int codePage)
 {
+    const char *name = converterName(codePage);
+    if (!name)
+        return nullptr;
     static QHash<int, std::shared_ptr<QStringDecoder>> decoders;
     auto it = decoders.find(codePage);
     if (it == decoders.end()) {
-        std::shared_ptr<QStringDecoder> decoder;
-        if (const char *name = converterName(codePage)) {
-            decoder = std::make_shared<QStringDecoder>(name, QStringConverter::Flag::Stateless);
-            if (!decoder->isValid())
-                decoder.reset();
-        }
+        auto decoder = std::make_shared<QStringDecoder>(name, QStringConverter::Flag::Stateless);
+        if (!decoder->isValid())
+            decoder.reset();
         it = decoders.insert(codePage, decoder);
     }
     return it.value().get();
