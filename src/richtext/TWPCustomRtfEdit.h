@@ -28,7 +28,6 @@ public:
     explicit TWPCustomRtfEdit(QObject *parent = nullptr);
     ~TWPCustomRtfEdit() override;
 
-    quint8 PaintOptions() const { return mPaintOptions; }
     void setPaintOptions(quint8 options) { mPaintOptions = options; }
 
     // Draws one page of the document into the rectangle (x, y, width,

@@ -112,18 +112,6 @@ bool TWPRTFTextIo::isEmpty() const
     return mDocument->isEmpty();
 }
 
-void TWPRTFTextIo::clear()
-{
-    {
-        QScopedValueRollback<bool> quiet(mQuiet, true);
-        mDocument->clear();
-    }
-    startEmpty();
-    mStored.clear();
-    mStoredValid = false;
-    Q_EMIT changed();
-}
-
 QByteArray TWPRTFTextIo::rtf() const
 {
     if (mStoredValid)

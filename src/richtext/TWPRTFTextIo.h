@@ -42,27 +42,24 @@ public:
 
     // One empty paragraph.
     bool isEmpty() const;
-    void clear();
 
     // The document as RTF: the bytes it was read from while it is unedited.
     QByteArray rtf() const;
     // Reads RTF; any bytes are accepted (see RtfReader).
     void setRtf(const QByteArray &rtf);
-    // True while rtf() returns the bytes given to setRtf.
-    bool holdsReadRtf() const { return mStoredValid; }
 
     Q_INVOKABLE QByteArray definedBinary(const QString &name) const;
     Q_INVOKABLE bool setDefinedBinary(const QString &name, const QByteArray &data);
 
-    // The font of text in a new document: Arial, 10 points. A new or
-    // cleared document's paragraph carries it explicitly, so that text
-    // typed there is stored with it.
+    // The font of text in a new document: Arial, 10 points. A new
+    // document's paragraph carries it explicitly, so that text typed there
+    // is stored with it.
     static QFont defaultFont();
     // Gives a document the layout and margins described above.
     static void configure(QTextDocument *document);
 
 Q_SIGNALS:
-    // The text or formatting changed (an edit, setRtf, Assign or clear).
+    // The text or formatting changed (an edit, setRtf or Assign).
     void changed();
     // document() is another object now.
     void documentReplaced();
