@@ -6,7 +6,6 @@
 #include "richtext/RtfWriter.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QHash>
 #include <QImage>
 #include <QScopedValueRollback>
 #include <QTextCharFormat>
@@ -14,6 +13,7 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <map>
 
 namespace sw {
 
@@ -22,18 +22,20 @@ namespace {
 const QString kData = QStringLiteral("Data");
 
 // A paint device at a resolution, for measuring text (never drawn on).
-// Kept for the life of the program: layouts hold on to it.
+// Kept for the life of the program: layouts hold on to it (the map's nodes
+// do not move).
 QPaintDevice *measureDevice(int pixelsPerInch)
 {
-    static QHash<int, QImage *> devices;
-    QImage *&device = devices[pixelsPerInch];
-    if (!device) {
-        device = new QImage(1, 1, QImage::Format_RGB32);
+    static std::map<int, QImage> devices;
+    auto it = devices.find(pixelsPerInch);
+    if (it == devices.end()) {
+        QImage device(1, 1, QImage::Format_RGB32);
         const int dpm = static_cast<int>(std::lround(pixelsPerInch / 0.0254));
-        device->setDotsPerMeterX(dpm);
-        device->setDotsPerMeterY(dpm);
+        device.setDotsPerMeterX(dpm);
+        device.setDotsPerMeterY(dpm);
+        it = devices.emplace(pixelsPerInch, device).first;
     }
-    return device;
+    return &it->second;
 }
 
 } // namespace
