@@ -10,6 +10,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TPicture.h"
+#include "richtext/TWPRichText.h"
 #include "shell/CommonDialogs.h"
 #include "shell/LayoutChooser.h"
 #include "shell/MainScreenRules.h"
@@ -63,6 +64,8 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
     // copy of the design leave them alone.
     mLabelPanel->setOwnsScratchFiles(true);
     mHistory = new EditHistory(*mLabelPanel, this);
+    // The hidden rich-text control the rich-text labels paint through.
+    TWPRichText::createMaster(this);
 
     mDefaultDialogs = std::make_unique<QtCommonDialogs>();
     mDialogs = mDefaultDialogs.get();

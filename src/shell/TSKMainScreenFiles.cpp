@@ -83,7 +83,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
 
     // The whole file is read aside first, so that a file failing half-way
     // leaves the design being edited untouched.
-    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height());
+    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height(), this);
     TLabelLayout record;
     try {
         if (!QFileInfo(fileName).isFile())

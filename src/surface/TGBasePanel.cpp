@@ -5,6 +5,7 @@
 #include "platform/Canvas.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rounding.h"
+#include "richtext/TWPRichText.h"
 #include "surface/TGHandle.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,12 @@ TGBasePanel::TGBasePanel(QObject *owner)
     mClipboardFileName = ProgramFolder::scratchFilePath(QStringLiteral("Clipbrd.tmp"));
     mTempFileName = ProgramFolder::scratchFilePath(QStringLiteral("TempFile.tmp"));
     buildMenu();
+    // Rich-text labels paint through their form's master control. A panel
+    // on a window uses the window's; one that is on no window (the panel
+    // the command-line printer and the tests read files onto) is its own
+    // form and keeps its own.
+    if (!owner)
+        TWPRichText::createMaster(this);
 }
 
 TGBasePanel::~TGBasePanel()

@@ -8,6 +8,8 @@
 
 #include <QVariant>
 
+#include <memory>
+
 namespace sw {
 
 TGStickwellPanel32::TGStickwellPanel32(QObject *owner)
@@ -117,7 +119,11 @@ void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
     const TPersistentClass *cls = GetClass(QString::fromLatin1(className));
     if (!cls || !cls->create)
         return;
-    auto *object = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
+    // Created with the panel's owner (the panel itself when it has none),
+    // so that set-up finds the form's master controls; held until placed,
+    // so that a failing set-up leaves nothing behind.
+    std::unique_ptr<QObject> created(cls->create(parent() ? parent() : this));
+    auto *object = qobject_cast<TGGraphicControl *>(created.get());
     if (!object)
         return;
     // The object and what its editor sets up are one step.
@@ -154,6 +160,7 @@ void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
         break;
     }
     object->Loaded();
+    created.release();
     PlaceObject(object, r);
 
     const bool toolStays = mPanelState == psRectangle || mPanelState == psEllipse

@@ -7,6 +7,8 @@
 #include "layouts/LayoutWorkingCopy.h"
 #include "objects/TGBarcode.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGPRichBaseLabel.h"
+#include "richtext/TWPRichText.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
 #include "platform/MessageService.h"
@@ -531,4 +533,27 @@ TEST_F(PrintingWindows, PrinterSetupOfThePdfPrinterChoosesItsFile)
     PrintCommands::pdfFileChooser() = [](QWidget *, const QString &) { return QString(); };
     EXPECT_FALSE(PrintCommands::printerSetup(nullptr));
     EXPECT_EQ(TRPDevice::shared().OutputFileName(), pdf);
+}
+
+TEST_F(PrintingWindows, RichTextPaintsThroughTheWindowsOwnMaster)
+{
+    auto *rich = new TGPRichBaseLabel(&design);
+    rich->Loaded();
+    rich->RTFText()->setRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 Rich}");
+    rich->SetBorderStyle(bsNone);
+    design.PlaceObject(rich, QRect(140, 10, 100, 40));
+    auto prep = prepWindow();
+    auto *master = prep->findChild<TWPRichText *>(QStringLiteral("MASTERWPRICHTEXT"), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(master, nullptr);
+    ASSERT_EQ(prep->LabelPanel().labelObjects().size(), 2);
+    auto *copy = qobject_cast<TGPRichBaseLabel *>(prep->LabelPanel().labelObjects().at(1));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Master(), master);
+    // The copy paints: ink where the rich text is.
+    const QImage image = prep->LabelPanel().render();
+    bool ink = false;
+    for (int y = 10; y < 50 && !ink; ++y)
+        for (int x = 140; x < 240 && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 128;
+    EXPECT_TRUE(ink);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The words of a PDF with their boxes in points from the page's top left
-// corner, through poppler's pdftotext -bbox.
+// The words of a PDF with the top-left corners of their boxes in points,
+// through pdftotext -bbox (poppler-utils).
 #include <QList>
 #include <QProcess>
 #include <QRegularExpression>
