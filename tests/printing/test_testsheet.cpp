@@ -326,3 +326,43 @@ TEST(TestSheet, WithoutAFileTheLayoutIsTheOneTheProgramStartsWith)
     ini.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), dir.filePath(QStringLiteral("gone.sk")));
     EXPECT_EQ(StartLayout::read(ini, &from).LayoutName, "Avery 5160 Address");
 }
+
+TEST(TestSheet, SkprintSaysWhatItCannotDoAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("hello.sk"));
+    sw::test::writeTextDesign(design, QStringLiteral("HELLO"), QRect(10, 10, 120, 40), 20);
+    const QString notLabels = dir.filePath(QStringLiteral("notes.sk"));
+    QFile notes(notLabels);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list\n");
+    notes.close();
+    const QString png = dir.filePath(QStringLiteral("sheet.png"));
+    const auto skprint = [](const QStringList &args) {
+        return sw::test::runProgram(QStringLiteral(SKPRINT_PATH), QStringList{QStringLiteral("--test-sheet")} + args);
+    };
+
+    auto run = skprint({design, design, "--png", png});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("at most one label file")) << run.err.toStdString();
+    run = skprint({design, "--sheets", "2", "--png", png});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("no --sheets, --positions")) << run.err.toStdString();
+    run = skprint({design, "--text"});
+    EXPECT_EQ(run.status, 1);
+    run = skprint({notLabels, "--png", png});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(notLabels)) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(png));
+
+    // A picture of the sheet: the first label's left edge at 0.188 x 100 =
+    // 18.8, which rounds to pixel 19; half way down the label is pixel 100.
+    run = skprint({design, "--png", png, "--dpi", "100"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.trimmed(), "Wrote a test sheet of Avery 5160 Address (30 labels) to " + png);
+    const QImage picture(png);
+    ASSERT_EQ(picture.size(), QSize(850, 1100));
+    EXPECT_NE(picture.pixel(19, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(picture.pixel(17, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(picture.pixel(22, 100), qRgb(255, 255, 255));
+}
