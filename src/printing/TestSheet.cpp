@@ -69,16 +69,9 @@ void TestSheet::print(TBaseReport &report) const
     report.OnPrint = nullptr;
 }
 
-bool TestSheet::onSheetX(double x) const
+bool TestSheet::onSheet(double at, double extent)
 {
-    const double width = mGeometry.layout().PageWidth;
-    return width <= 0 || (x >= 0 && x <= width);
-}
-
-bool TestSheet::onSheetY(double y) const
-{
-    const double height = mGeometry.layout().PageHeight;
-    return height <= 0 || (y >= 0 && y <= height);
+    return extent <= 0 || (at >= 0 && at <= extent);
 }
 
 void TestSheet::draw(TBaseReport &report) const
@@ -102,16 +95,18 @@ void TestSheet::draw(TBaseReport &report) const
         report.LineTo(c.x(), c.y() + arm);
     }
 
+    // The scales across cross the side edges `fromTop` in from the corner,
+    // the scales down cross the top and bottom edges `fromSide` in.
     const bool round = shapeForCode(l.ShapeCode) == TLabelShapeType::lsEllipse;
-    const double across = round ? l.LabelHeight / 2 : std::min(kAcrossInset, l.LabelHeight / 2);
-    const double down = round ? l.LabelWidth / 2 : std::min(kDownInset, l.LabelWidth / 2);
+    const double fromTop = round ? l.LabelHeight / 2 : std::min(kAcrossInset, l.LabelHeight / 2);
+    const double fromSide = round ? l.LabelWidth / 2 : std::min(kDownInset, l.LabelWidth / 2);
     const QRectF first = mGeometry.labelRect(0, 0);
-    drawScaleAcross(report, first.left(), first.top() + across, Side::After);
-    drawScaleDown(report, first.left() + down, first.top(), Side::After);
+    drawScale(report, QPointF(first.left(), first.top() + fromTop), Qt::Horizontal, Side::After);
+    drawScale(report, QPointF(first.left() + fromSide, first.top()), Qt::Vertical, Side::After);
     const QPoint lastPos = lastPosition();
     const QRectF last = mGeometry.labelRect(lastPos.x(), lastPos.y());
-    drawScaleAcross(report, last.right(), last.bottom() - across, Side::Before);
-    drawScaleDown(report, last.right() - down, last.bottom(), Side::Before);
+    drawScale(report, QPointF(last.right(), last.bottom() - fromTop), Qt::Horizontal, Side::Before);
+    drawScale(report, QPointF(last.right() - fromSide, last.bottom()), Qt::Vertical, Side::Before);
 
     // The caption goes on a label away from the scales.
     if (count >= 3)
@@ -133,68 +128,53 @@ void TestSheet::drawOutline(TBaseReport &report, const QRectF &label) const
     }
 }
 
-void TestSheet::drawScaleAcross(TBaseReport &report, double zeroX, double y, Side ticks) const
+void TestSheet::drawScale(TBaseReport &report, const QPointF &zero, Qt::Orientation direction, Side ticks) const
 {
-    if (!onSheetY(y))
+    // Positions along the scale and across it; a scale across the sheet
+    // runs along x.
+    const bool across = direction == Qt::Horizontal;
+    const double start = across ? zero.x() : zero.y();
+    const double line = across ? zero.y() : zero.x();
+    const double length = across ? mGeometry.layout().PageWidth : mGeometry.layout().PageHeight;
+    if (!onSheet(line, across ? mGeometry.layout().PageHeight : mGeometry.layout().PageWidth))
         return;
+    const auto drawLine = [&report, across](double along1, double off1, double along2, double off2) {
+        report.MoveTo(across ? along1 : off1, across ? off1 : along1);
+        report.LineTo(across ? along2 : off2, across ? off2 : along2);
+    };
     const double s = ticks == Side::After ? 1 : -1;
     const double span = ScaleSteps * kStep;
-    const double width = mGeometry.layout().PageWidth;
-    const double from = width > 0 ? std::max(zeroX - span, 0.0) : zeroX - span;
-    const double to = width > 0 ? std::min(zeroX + span, width) : zeroX + span;
-    if (from < to) {
-        report.MoveTo(from, y);
-        report.LineTo(to, y);
-    }
-    // Numbers sit just past the numbered ticks: the top of the font's cell
-    // below a scale whose ticks hang down, its bottom above one whose ticks
-    // stand up.
-    const double baseline = ticks == Side::After ? y + kMajorTick + kNumberGap + report.AscentHeight()
-                                                 : y - kMajorTick - kNumberGap - report.DescentHeight();
-    for (int k = -ScaleSteps; k <= ScaleSteps; ++k) {
-        const double x = zeroX + k * kStep;
-        if (!onSheetX(x))
-            continue;
-        const bool numbered = k % NumberEvery == 0;
-        report.MoveTo(x, k == 0 ? y - s * kZeroOverhang : y);
-        report.LineTo(x, y + s * (numbered ? kMajorTick : kMinorTick));
-        if (numbered) {
-            report.setYPos(baseline);
-            report.PrintCenter(QString::number(k), x);
-        }
-    }
-}
+    const double from = length > 0 ? std::max(start - span, 0.0) : start - span;
+    const double to = length > 0 ? std::min(start + span, length) : start + span;
+    if (from < to)
+        drawLine(from, line, to, line);
 
-void TestSheet::drawScaleDown(TBaseReport &report, double x, double zeroY, Side ticks) const
-{
-    if (!onSheetX(x))
-        return;
-    const double s = ticks == Side::After ? 1 : -1;
-    const double span = ScaleSteps * kStep;
-    const double height = mGeometry.layout().PageHeight;
-    const double from = height > 0 ? std::max(zeroY - span, 0.0) : zeroY - span;
-    const double to = height > 0 ? std::min(zeroY + span, height) : zeroY + span;
-    if (from < to) {
-        report.MoveTo(x, from);
-        report.LineTo(x, to);
-    }
-    // Each number is centred on its tick: the middle of the font's cell
-    // (ascent above the baseline, descent below) on the tick's line.
+    // Numbers sit just past the numbered ticks. Under a scale across, the
+    // top of the font's cell is there, over one its bottom; beside a scale
+    // down, the cell's middle (ascent above the baseline, descent below) is
+    // on the tick's line.
+    const double numberAt = line + s * (kMajorTick + kNumberGap);
+    const double acrossBaseline = ticks == Side::After ? numberAt + report.AscentHeight()
+                                                       : numberAt - report.DescentHeight();
     const double centring = (report.AscentHeight() - report.DescentHeight()) / 2;
-    const double textX = x + s * (kMajorTick + kNumberGap);
     for (int k = -ScaleSteps; k <= ScaleSteps; ++k) {
-        const double y = zeroY + k * kStep;
-        if (!onSheetY(y))
+        const double along = start + k * kStep;
+        if (!onSheet(along, length))
             continue;
         const bool numbered = k % NumberEvery == 0;
-        report.MoveTo(k == 0 ? x - s * kZeroOverhang : x, y);
-        report.LineTo(x + s * (numbered ? kMajorTick : kMinorTick), y);
-        if (numbered) {
-            report.setYPos(y + centring);
+        drawLine(along, k == 0 ? line - s * kZeroOverhang : line, along, line + s * (numbered ? kMajorTick : kMinorTick));
+        if (!numbered)
+            continue;
+        const QString number = QString::number(k);
+        if (across) {
+            report.setYPos(acrossBaseline);
+            report.PrintCenter(number, along);
+        } else {
+            report.setYPos(along + centring);
             if (ticks == Side::After)
-                report.PrintLeft(QString::number(k), textX);
+                report.PrintLeft(number, numberAt);
             else
-                report.PrintRight(QString::number(k), textX);
+                report.PrintRight(number, numberAt);
         }
     }
 }

@@ -19,6 +19,7 @@
 #include "printing/SheetGeometry.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 
 namespace sw {
@@ -54,12 +55,13 @@ private:
     enum class Side { Before, After }; // ticks above/left of the line or below/right
 
     void drawOutline(TBaseReport &report, const QRectF &label) const;
-    void drawScaleAcross(TBaseReport &report, double zeroX, double y, Side ticks) const;
-    void drawScaleDown(TBaseReport &report, double x, double zeroY, Side ticks) const;
+    // One scale: its 0 at `zero` (inches), running across or down, its
+    // ticks and numbers on one side of its line.
+    void drawScale(TBaseReport &report, const QPointF &zero, Qt::Orientation direction, Side ticks) const;
     void drawCaption(TBaseReport &report, const QRectF &label) const;
-    // False for a point past the sheet's edges (when the layout gives them).
-    bool onSheetX(double x) const;
-    bool onSheetY(double y) const;
+    // False for a position past the sheet's edge; the layout's sheet size
+    // `extent` (inches) is not known when it is not positive.
+    static bool onSheet(double at, double extent);
 
     SheetGeometry mGeometry;
 };

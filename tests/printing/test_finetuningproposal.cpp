@@ -58,7 +58,8 @@ TEST(FineTuningProposal, ReadingsFromAShiftedAndCreepingPrinterCancelItsError)
 {
     const TLabelLayout stock = LayoutWorkingCopy::fromLayout(TLabelLayout::defaultLayout()).toLayout();
     const TestSheetReadings first = readSheet(stock, PrinterFineTuning());
-    // The stock's edges lie left of and below the printing.
+    // The first label's edges lie 3 steps left of the printing and 2 below
+    // it; the last label's 5 left and 7 above.
     EXPECT_EQ(first.topLeftAcross, -3);
     EXPECT_EQ(first.topLeftDown, 2);
     EXPECT_EQ(first.bottomRightAcross, -5);
@@ -68,8 +69,6 @@ TEST(FineTuningProposal, ReadingsFromAShiftedAndCreepingPrinterCancelItsError)
     // Move left by 3, down by 2; pull columns and rows in by one step each:
     // (-5 - -3) / 2 = -1 and (-7 - 2) / 9 = -1.
     EXPECT_EQ(p.values, tuning(2, -3, -1, -1));
-    EXPECT_TRUE(p.horizontalMeasured);
-    EXPECT_TRUE(p.verticalMeasured);
     EXPECT_FALSE(p.anyLimited());
 
     // Printed again with the proposal, every label lands on the stock: the
@@ -79,13 +78,6 @@ TEST(FineTuningProposal, ReadingsFromAShiftedAndCreepingPrinterCancelItsError)
     EXPECT_EQ(second.topLeftDown, 0);
     EXPECT_EQ(second.bottomRightAcross, 0);
     EXPECT_EQ(second.bottomRightDown, 0);
-    const SheetGeometry tuned(stock, p.values), dieCut(stock, PrinterFineTuning());
-    for (int row : {0, 4, 9})
-        for (int column : {0, 1, 2}) {
-            const QPointF landed = printedAt(tuned.labelCorner(column, row), column, row);
-            EXPECT_NEAR(landed.x(), dieCut.labelCorner(column, row).x(), 1e-6) << column << "," << row;
-            EXPECT_NEAR(landed.y(), dieCut.labelCorner(column, row).y(), 1e-6) << column << "," << row;
-        }
     EXPECT_EQ(FineTuningProposal::compute(p.values, second, 2, 9).values, p.values);
 }
 
@@ -128,17 +120,11 @@ TEST(FineTuningProposal, ValuesStayInTheWindowsRangeAndSayWhenLimited)
     // Left 7 + 3 = 10 is limited to 8, horizontal 0 + round((-16 - 3) / 2)
     // = -10 to -8; a hand-edited value far outside the range comes back to
     // -8.
-    FineTuningProposal p = FineTuningProposal::compute(tuning(std::numeric_limits<int>::min(), 7, 0, 0),
+    const FineTuningProposal p = FineTuningProposal::compute(tuning(std::numeric_limits<int>::min(), 7, 0, 0),
                                                        {3, 0, -16, 0}, 2, 9);
     EXPECT_EQ(p.values, tuning(-8, 8, 0, -8));
     EXPECT_TRUE(p.topLimited);
     EXPECT_TRUE(p.leftLimited);
     EXPECT_TRUE(p.horizontalLimited);
     EXPECT_FALSE(p.verticalLimited);
-
-    // Readings that are not numbers propose nothing.
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    p = FineTuningProposal::compute(tuning(1, 2, 3, 4), {nan, nan, std::numeric_limits<double>::infinity(), 0}, 2, 9);
-    EXPECT_EQ(p.values, tuning(1, 2, 3, 4));
-    EXPECT_FALSE(p.anyLimited());
 }

@@ -81,41 +81,25 @@ QList<PdfWord> numbersNear(const QList<PdfWord> &words, double xPt, double yPt)
 
 enum class Edge { Top, Bottom, Left, Right };
 
-// Checks one scale's numbers. The scale reads 0 at `zero` (points along
-// it) and each step is 1/32 inch = 2.25 points; `edge` is the side of the
+// Checks the numbers -16, -12 ... 16 from `from` to `to` of one scale. The
+// scale reads 0 at `zero` (points along it) and a step is 1/32 inch = 2.25
+// points: a number's middle is on its tick. `edge` is the side of the
 // numbers that faces the ticks, at `line` points: the top or bottom of the
 // numbers under or over a scale across, the left or right of the numbers
-// beside a scale down. Along the scale a number's middle is on its tick.
-void expectScale(const QList<PdfWord> &words, const QList<int> &steps, double zero, Edge edge, double line,
+// beside a scale down.
+void expectScale(const QList<PdfWord> &words, int from, int to, double zero, Edge edge, double line,
                  const char *scale)
 {
-    for (int k : steps) {
+    const bool across = edge == Edge::Top || edge == Edge::Bottom;
+    for (int k = from; k <= to; k += 4) {
         const double along = zero + 2.25 * k;
-        const bool across = edge == Edge::Top || edge == Edge::Bottom;
-        const PdfWord *found = nullptr;
-        for (const PdfWord &w : words) {
+        const bool found = std::any_of(words.begin(), words.end(), [&](const PdfWord &w) {
             const double middle = across ? (w.x + w.xMax) / 2 : (w.y + w.yMax) / 2;
             const double side = edge == Edge::Top ? w.y : edge == Edge::Bottom ? w.yMax : edge == Edge::Left ? w.x : w.xMax;
-            if (w.text == QString::number(k) && std::abs(middle - along) < 1.0 && std::abs(side - line) < 2.0)
-                found = &w;
-        }
-        ASSERT_TRUE(found) << scale << ": no " << k << " near " << along;
-        const double middle = across ? (found->x + found->xMax) / 2 : (found->y + found->yMax) / 2;
-        EXPECT_NEAR(middle, along, 0.3) << scale << " " << k;
-        const double side = edge == Edge::Top ? found->y
-            : edge == Edge::Bottom            ? found->yMax
-            : edge == Edge::Left              ? found->x
-                                              : found->xMax;
-        EXPECT_NEAR(side, line, 0.3) << scale << " " << k;
+            return w.text == QString::number(k) && std::abs(middle - along) <= 0.3 && std::abs(side - line) <= 0.3;
+        });
+        EXPECT_TRUE(found) << scale << ": no " << k << " within 0.3 pt of " << along << " along, " << line;
     }
-}
-
-QList<int> numbered(int from, int to)
-{
-    QList<int> steps;
-    for (int k = from; k <= to; k += 4)
-        steps << k;
-    return steps;
 }
 
 // The layout's measurements as the program holds them (single precision
@@ -170,8 +154,8 @@ TEST(TestSheet, SkprintPrintsTheScalesAndOutlinesWhereTheLayoutPutsThem)
     // the top edge 3/4 inch in, its numbers 1/8 + 1/64 inch right of it:
     // (0.188 + 0.890625) x 72 = 77.661.
     const QList<PdfWord> topLeft = numbersNear(words, 13.536, 36);
-    expectScale(topLeft, numbered(-4, 16), 13.536, Edge::Top, 59.625, "top-left across");
-    expectScale(topLeft, numbered(-16, 16), 36, Edge::Left, 77.661, "top-left down");
+    expectScale(topLeft, -4, 16, 13.536, Edge::Top, 59.625, "top-left across");
+    expectScale(topLeft, -16, 16, 36, Edge::Left, 77.661, "top-left down");
     EXPECT_EQ(topLeft.size(), 6 + 9);
     // Bottom-right corner of the last label (column 2, row 9): 0.188 + 2 x
     // 2.765 + 2.65 = 8.368 and 0.5 + 9 x 1.01 + 1 = 10.59 inches = (602.496,
@@ -179,8 +163,8 @@ TEST(TestSheet, SkprintPrintsTheScalesAndOutlinesWhereTheLayoutPutsThem)
     // 0.328125) x 72 = 738.855; those left of the scale down at (8.368 -
     // 0.890625) x 72 = 538.371. The paper ends at 612 x 792 points.
     const QList<PdfWord> bottomRight = numbersNear(words, 602.496, 762.48);
-    expectScale(bottomRight, numbered(-16, 4), 602.496, Edge::Bottom, 738.855, "bottom-right across");
-    expectScale(bottomRight, numbered(-16, 12), 762.48, Edge::Right, 538.371, "bottom-right down");
+    expectScale(bottomRight, -16, 4, 602.496, Edge::Bottom, 738.855, "bottom-right across");
+    expectScale(bottomRight, -16, 12, 762.48, Edge::Right, 538.371, "bottom-right down");
     EXPECT_EQ(bottomRight.size(), 6 + 8);
 
     expectOutlines(render(pdf), 0, 0, 0, 0);
@@ -209,27 +193,20 @@ TEST(TestSheet, FineTuningMovesEveryLabelAndScaleByItsSteps)
     // The first label moves by the margin nudges: 3/32 inch left (6.75
     // points), 2/32 down (4.5). Step -4 is now off the paper.
     const QList<PdfWord> topLeft = numbersNear(words, 13.536 - 6.75, 36 + 4.5);
-    expectScale(topLeft, numbered(0, 16), 13.536 - 6.75, Edge::Top, 59.625 + 4.5, "top-left across");
-    expectScale(topLeft, numbered(-16, 16), 36 + 4.5, Edge::Left, 77.661 - 6.75, "top-left down");
+    expectScale(topLeft, 0, 16, 13.536 - 6.75, Edge::Top, 59.625 + 4.5, "top-left across");
+    expectScale(topLeft, -16, 16, 36 + 4.5, Edge::Left, 77.661 - 6.75, "top-left down");
     EXPECT_EQ(topLeft.size(), 5 + 9);
     // The last label, two columns and nine rows on, also by the spacing:
     // -3 - 2 = -5 steps across (11.25 points), 2 + 9 = 11 down (24.75).
     const QList<PdfWord> bottomRight = numbersNear(words, 602.496 - 11.25, 762.48 + 24.75);
-    expectScale(bottomRight, numbered(-16, 8), 602.496 - 11.25, Edge::Bottom, 738.855 + 24.75, "bottom-right across");
-    expectScale(bottomRight, numbered(-16, 0), 762.48 + 24.75, Edge::Right, 538.371 - 11.25, "bottom-right down");
+    expectScale(bottomRight, -16, 8, 602.496 - 11.25, Edge::Bottom, 738.855 + 24.75, "bottom-right across");
+    expectScale(bottomRight, -16, 0, 762.48 + 24.75, Edge::Right, 538.371 - 11.25, "bottom-right down");
     EXPECT_EQ(bottomRight.size(), 7 + 5);
-    // The caption says what the sheet was printed with.
-    QStringList text;
-    for (const PdfWord &w : words)
-        text << w.text;
-    EXPECT_TRUE(text.join(' ').contains("top 2, left -3, vertical spacing 1, horizontal spacing -1"));
-
+    // Every outline moves by its label's steps; where the untuned sheet has
+    // the first label's left edge, there is paper.
     const QImage page = render(pdf);
     expectOutlines(page, -3, 2, -1, 1);
-    // Where the untuned sheet has its first and last edges, there is paper.
     EXPECT_GT(grey(page, 0.188, 1.0), 200);
-    EXPECT_GT(grey(page, 1.513, 0.5), 200);
-    EXPECT_GT(grey(page, 8.368, 10.09), 200);
 }
 
 TEST(TestSheet, PageImagesAndThePreviewShowTheSameSheet)
@@ -239,8 +216,6 @@ TEST(TestSheet, PageImagesAndThePreviewShowTheSameSheet)
     TestSheet(layout, PrinterFineTuning()).print(direct);
     ASSERT_EQ(direct.PageImageCount(), 1);
     const QImage image = direct.PageImage(0);
-    EXPECT_EQ(image.size(), QSize(816, 1056)); // Letter at 96 dpi
-
     TImageDevice measure(96, 96);
     QBuffer stream;
     {
@@ -250,7 +225,8 @@ TEST(TestSheet, PageImagesAndThePreviewShowTheSameSheet)
         TestSheet(layout, PrinterFineTuning()).print(filer);
     }
     const QImage replayed = TFilePrinter::RenderPage(stream.data(), 1, 100, 96);
-    ASSERT_EQ(replayed.size(), image.size());
+    ASSERT_EQ(replayed.size(), QSize(816, 1056)); // Letter at 96 dpi
+    ASSERT_EQ(image.size(), replayed.size());
     // The first label's left edge is at 0.188 x 96 = 18 pixels; the last
     // label's right edge at 8.368 x 96 = 803, drawn in the pixel before it
     // as a rectangle's right edge is. Both half way down their label.
@@ -262,22 +238,17 @@ TEST(TestSheet, PageImagesAndThePreviewShowTheSameSheet)
     }
 }
 
-TEST(TestSheet, SheetsOutsideTheUsualLimitsDrawWhatARunWouldPrint)
+TEST(TestSheet, OddSheetsDrawWhatARunWouldPrint)
 {
-    TLabelLayout round = TLabelLayout::defaultLayout();
-    round.NumAcross = 1;
-    round.NumDown = 1;
-    round.ShapeCode = QStringLiteral("EL");
-    TLabelLayout huge = TLabelLayout::defaultLayout();
-    huge.NumAcross = 40; // a damaged file: more positions than a run prints
-    huge.NumDown = 40;
-    TLabelLayout empty = TLabelLayout::defaultLayout();
-    empty.NumAcross = 0;
-    EXPECT_EQ(TestSheet(round, {}).lastPosition(), QPoint(0, 0));
-    EXPECT_EQ(TestSheet(huge, {}).positionCount(), 501);
-    EXPECT_EQ(TestSheet(huge, {}).lastPosition(), QPoint(20, 12)); // position 501 is 20 + 12 x 40
-    EXPECT_EQ(TestSheet(empty, {}).lastPosition(), QPoint(-1, -1));
-    for (const TLabelLayout &layout : {round, huge, empty}) {
+    TLabelLayout one = TLabelLayout::defaultLayout(), damaged = one, none = one;
+    one.NumAcross = one.NumDown = 1;
+    one.ShapeCode = QStringLiteral("EL");
+    damaged.NumAcross = damaged.NumDown = 40; // more positions than a run prints
+    none.NumAcross = 0;
+    EXPECT_EQ(TestSheet(one, {}).lastPosition(), QPoint(0, 0));
+    EXPECT_EQ(TestSheet(damaged, {}).lastPosition(), QPoint(20, 12)); // position 501 is 20 + 12 x 40
+    EXPECT_EQ(TestSheet(none, {}).lastPosition(), QPoint(-1, -1));
+    for (const TLabelLayout &layout : {one, damaged, none}) {
         TImageReport report(20, 20);
         TestSheet(layout, {}).print(report);
         EXPECT_EQ(report.PageImageCount(), 1);
@@ -290,79 +261,28 @@ TEST(TestSheet, WithoutAFileTheLayoutIsTheOneTheProgramStartsWith)
     TLabelLayout a4 = TLabelLayout::defaultLayout();
     a4.LayoutName = QStringLiteral("Two by seven");
     a4.NumAcross = 2;
-    a4.NumDown = 7;
     a4.LabelWidth = 3.9;
-    a4.PaperCode = QStringLiteral("A4");
-    const QString recent = dir.filePath(QStringLiteral("recent.sk"));
+    const QString recent = dir.filePath(QStringLiteral("recent.sk")), broken = dir.filePath(QStringLiteral("x.sk"));
     {
         TGStickwellPanel32 panel;
         TGLabelObjectFiler().WriteLabelFile(panel, recent, a4);
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a label file");
     }
-    const QString broken = dir.filePath(QStringLiteral("broken.sk"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a label file");
-    file.close();
-
     IniFile ini(dir.filePath(QStringLiteral("SK.INI")));
     QString from;
-    // No recent file: the default layout.
     EXPECT_EQ(StartLayout::read(ini, &from).LayoutName, "Avery 5160 Address");
-    EXPECT_TRUE(from.isEmpty());
-    // The first name in the list is the file the program reopens; the
-    // layout is held in single precision, as the program holds it.
+    // The first name in the list is the file the program reopens; its
+    // layout comes in single precision, as the program holds it.
     ini.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), recent);
     ini.writeString(QStringLiteral("MRU"), QStringLiteral("F1"), broken);
-    TLabelLayout read = StartLayout::read(ini, &from);
+    const TLabelLayout read = StartLayout::read(ini, &from);
     EXPECT_EQ(from, recent);
     EXPECT_EQ(read.LayoutName, "Two by seven");
-    EXPECT_EQ(read.NumAcross, 2);
-    EXPECT_EQ(read.PaperCode, "A4");
     EXPECT_EQ(read.LabelWidth, double(3.9f));
-    // A file that does not read, or no longer exists, leaves the default.
+    // A file that does not read leaves the program on the default layout.
     ini.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), broken);
     EXPECT_EQ(StartLayout::read(ini, &from).LayoutName, "Avery 5160 Address");
     EXPECT_TRUE(from.isEmpty());
-    ini.writeString(QStringLiteral("MRU"), QStringLiteral("F0"), dir.filePath(QStringLiteral("gone.sk")));
-    EXPECT_EQ(StartLayout::read(ini, &from).LayoutName, "Avery 5160 Address");
-}
-
-TEST(TestSheet, SkprintSaysWhatItCannotDoAndWritesNothing)
-{
-    QTemporaryDir dir;
-    const QString design = dir.filePath(QStringLiteral("hello.sk"));
-    sw::test::writeTextDesign(design, QStringLiteral("HELLO"), QRect(10, 10, 120, 40), 20);
-    const QString notLabels = dir.filePath(QStringLiteral("notes.sk"));
-    QFile notes(notLabels);
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write("shopping list\n");
-    notes.close();
-    const QString png = dir.filePath(QStringLiteral("sheet.png"));
-    const auto skprint = [](const QStringList &args) {
-        return sw::test::runProgram(QStringLiteral(SKPRINT_PATH), QStringList{QStringLiteral("--test-sheet")} + args);
-    };
-
-    auto run = skprint({design, design, "--png", png});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("at most one label file")) << run.err.toStdString();
-    run = skprint({design, "--sheets", "2", "--png", png});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("no --sheets, --positions")) << run.err.toStdString();
-    run = skprint({design, "--text"});
-    EXPECT_EQ(run.status, 1);
-    run = skprint({notLabels, "--png", png});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.err.contains(notLabels)) << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(png));
-
-    // A picture of the sheet: the first label's left edge at 0.188 x 100 =
-    // 18.8, which rounds to pixel 19; half way down the label is pixel 100.
-    run = skprint({design, "--png", png, "--dpi", "100"});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out.trimmed(), "Wrote a test sheet of Avery 5160 Address (30 labels) to " + png);
-    const QImage picture(png);
-    ASSERT_EQ(picture.size(), QSize(850, 1100));
-    EXPECT_NE(picture.pixel(19, 100), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(17, 100), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(22, 100), qRgb(255, 255, 255));
 }
