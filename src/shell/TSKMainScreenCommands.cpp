@@ -318,7 +318,7 @@ void TSKMainScreen::PrintOrPreview()
 
 void TSKMainScreen::PrinterFineTuning()
 {
-    if (PrintCommands::fineTuning(this))
+    if (PrintCommands::fineTuning(this, mLayout.toLayout()))
         SavePreferences();
 }
 
