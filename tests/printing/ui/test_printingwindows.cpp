@@ -24,7 +24,7 @@
 #include "printing/ui/TestSheetPanel.h"
 #include "report/printer/TRPDevice.h"
 #include "surface/TGStickwellPanel32.h"
-#include "../PdfWords.h"
+#include "PdfWords.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
