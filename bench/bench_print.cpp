@@ -1,0 +1,351 @@
+// Printing speed: the command-line printer writes four typical designs to
+// PDF at 1, 10, 100 and 1000 sheets of a 3 x 10 Letter address stock from
+// the catalogue, each run a separate process as a user runs it. For every
+// job and sheet count it shows the median wall time, peak memory and PDF
+// size of the runs, then one summary line per job against its goal.
+//
+// Other exporters run side by side, interleaved run by run so that the load
+// of the machine falls on all alike:
+//   --against NAME=COMMAND   a shell command with {job} (a..d), {design}
+//                            (our label file of the job), {sheets}, {labels}
+//                            and {out} (the PDF to write) filled in; another
+//                            build of skprint is simply
+//                            --against old="old/skprint {design} -o {out} --sheets {sheets}"
+#include "BenchRun.h"
+
+#include "layouts/TLabelLayout.h"
+#include "objects/TGCounterLabel.h"
+#include "objects/TGImage.h"
+#include "objects/TGLabelShapes.h"
+#include "objects/TGMultiLineLabel.h"
+#include "objects/TGPLabel.h"
+#include "persistence/TGLabelObjectFiler.h"
+#include "persistence/TemplateFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TFont.h"
+#include "platform/TPen.h"
+#include "surface/TGStickwellPanel32.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cmath>
+#include <functional>
+#include <map>
+
+using namespace sw;
+using namespace sw::bench;
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+const QString StockName = QStringLiteral("Avery 5160 Address");
+
+// The stock from the catalogue the program ships.
+TLabelLayout catalogueStock()
+{
+    const TemplateLoadResult loaded = loadTemplates(ProgramFolder::filePath(QStringLiteral("SKTPL.dat")), 1000);
+    for (const TLabelLayout &l : loaded.layouts)
+        if (l.LayoutName.trimmed() == StockName)
+            return l;
+    throw std::runtime_error("the catalogue has no " + StockName.toStdString());
+}
+
+void setFont(TFont *font, int points)
+{
+    font->setName(QStringLiteral("Arial"));
+    font->setSize(points);
+    font->setColor(clBlack);
+}
+
+TGLabelShapes *outline(TGLabelShapes::TShapeType shape)
+{
+    auto *s = new TGLabelShapes;
+    s->SetShape(shape);
+    s->SetTransparent(true);
+    s->Loaded();
+    return s;
+}
+
+// A 200 x 200 photograph-like picture: smooth colour with fine noise, so
+// that it neither compresses to nothing nor is mostly one colour.
+QImage picture()
+{
+    QImage image(200, 200, QImage::Format_RGB32);
+    quint32 noise = 12345;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            noise = noise * 1103515245u + 12345u;
+            const int n = int((noise >> 16) & 15);
+            image.setPixel(x, y, qRgb((x + n) % 256, (y + n) % 256, (x + y) / 2 % 256));
+        }
+    return image;
+}
+
+struct Job
+{
+    char id;
+    QString what;
+    double goalSeconds; // at 1000 sheets
+    std::function<void(TGStickwellPanel32 &)> fill;
+};
+
+const std::vector<Job> &jobs()
+{
+    static const std::vector<Job> all = {
+        {'a', QStringLiteral("\"Ticket\" in Arial 18 + rectangle outline"), 0.7,
+         [](TGStickwellPanel32 &panel) {
+             auto *text = new TGPLabel;
+             text->SetCaption(QStringLiteral("Ticket"));
+             setFont(text->Font(), 18);
+             text->Loaded();
+             panel.PlaceObject(text, QRect(24, 24, 120, 36));
+             panel.PlaceObject(outline(TGLabelShapes::stRectangle), QRect(6, 6, 240, 84));
+         }},
+        {'b', QStringLiteral("three text lines, Arial 10 (address)"), 1.3,
+         [](TGStickwellPanel32 &panel) {
+             auto *lines = new TGMultiLineLabel;
+             lines->SetItems({QStringLiteral("Margaret Holloway"), QStringLiteral("27 Larkspur Crescent"),
+                              QStringLiteral("Bristol BS6 7TJ")});
+             setFont(lines->Font(), 10);
+             lines->Loaded();
+             panel.PlaceObject(lines, QRect(18, 16, 200, 60));
+         }},
+        {'c', QStringLiteral("text, ellipse, 200 x 200 picture"), 1.2,
+         [](TGStickwellPanel32 &panel) {
+             auto *text = new TGPLabel;
+             text->SetCaption(QStringLiteral("Garden"));
+             setFont(text->Font(), 14);
+             text->Loaded();
+             panel.PlaceObject(text, QRect(12, 30, 110, 30));
+             panel.PlaceObject(outline(TGLabelShapes::stEllipse), QRect(6, 8, 130, 80));
+             auto *image = new TGImage;
+             image->Picture()->setImage(picture());
+             image->SetStretch(true);
+             image->Loaded();
+             panel.PlaceObject(image, QRect(150, 4, 88, 88));
+         }},
+        {'d', QStringLiteral("counter \"Ticket N\" + rectangle"), 0.8,
+         [](TGStickwellPanel32 &panel) {
+             auto *counter = new TGCounterLabel;
+             counter->SetTextBefore(QStringLiteral("Ticket "));
+             setFont(counter->Font(), 18);
+             counter->Loaded();
+             panel.PlaceObject(counter, QRect(24, 24, 160, 36));
+             panel.PlaceObject(outline(TGLabelShapes::stRectangle), QRect(6, 6, 240, 84));
+         }},
+    };
+    return all;
+}
+
+QString writeDesign(const Job &job, const TLabelLayout &stock, const QDir &dir)
+{
+    TGStickwellPanel32 panel;
+    panel.setSize(int(std::lround(stock.LabelWidth * 96)), int(std::lround(stock.LabelHeight * 96)));
+    job.fill(panel);
+    const QString file = dir.filePath(QStringLiteral("job-%1.sk").arg(job.id));
+    TGLabelObjectFiler().WriteLabelFile(panel, file, stock);
+    return file;
+}
+
+struct Exporter
+{
+    QString name;
+    QString command; // empty: our skprint, run directly
+};
+
+struct Figures
+{
+    double seconds = 0, cpu = 0, peakMB = 0, pdfKB = 0, load = 0;
+    bool failed = false;
+};
+
+QString fill(QString command, const Job &job, const QString &design, int sheets, int labels, const QString &pdf)
+{
+    return command.replace(QStringLiteral("{job}"), QString(QChar(job.id)))
+        .replace(QStringLiteral("{design}"), design)
+        .replace(QStringLiteral("{sheets}"), QString::number(sheets))
+        .replace(QStringLiteral("{labels}"), QString::number(labels))
+        .replace(QStringLiteral("{out}"), pdf);
+}
+
+QString mb(double v)
+{
+    return QString::number(v, 'f', 1);
+}
+
+// The offscreen platform's note about a missing runtime folder is noise here.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("QStandardPaths: ")))
+        QTextStream(stderr) << message << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler(quietMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times skprint on four designs at several sheet counts."));
+    parser.addHelpOption();
+    const QCommandLineOption sheetsOption(QStringLiteral("sheets"), QStringLiteral("Sheet counts (default 1,10,100,1000)."),
+                                          QStringLiteral("list"), QStringLiteral("1,10,100,1000"));
+    const QCommandLineOption jobsOption(QStringLiteral("jobs"), QStringLiteral("Jobs to run (default abcd)."),
+                                        QStringLiteral("letters"), QStringLiteral("abcd"));
+    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs of each (default 3)."),
+                                        QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption skprintOption(QStringLiteral("skprint"),
+                                           QStringLiteral("The skprint to time (default: the one beside this program)."),
+                                           QStringLiteral("path"));
+    const QCommandLineOption againstOption(QStringLiteral("against"),
+                                           QStringLiteral("Another exporter, run side by side: NAME=COMMAND with "
+                                                          "{job} {design} {sheets} {labels} {out}."),
+                                           QStringLiteral("name=command"));
+    const QCommandLineOption keepOption(QStringLiteral("keep"),
+                                        QStringLiteral("Keep the designs and PDF files in this folder."),
+                                        QStringLiteral("folder"));
+    parser.addOptions({sheetsOption, jobsOption, runsOption, skprintOption, againstOption, keepOption});
+    parser.process(app);
+
+    const QString skprint = parser.isSet(skprintOption)
+        ? parser.value(skprintOption)
+        : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("skprint"));
+    std::vector<int> sheetCounts;
+    for (const QString &s : parser.value(sheetsOption).split(QLatin1Char(',')))
+        if (s.toInt() > 0)
+            sheetCounts.push_back(s.toInt());
+    const int runs = std::max(1, parser.value(runsOption).toInt());
+    std::vector<Exporter> exporters = {{QStringLiteral("skprint"), QString()}};
+    for (const QString &a : parser.values(againstOption)) {
+        const int eq = int(a.indexOf(QLatin1Char('=')));
+        if (eq <= 0) {
+            out() << "--against takes NAME=COMMAND\n";
+            return 1;
+        }
+        exporters.push_back({a.left(eq), a.mid(eq + 1)});
+    }
+
+    QTemporaryDir temporary;
+    const QDir dir(parser.isSet(keepOption) ? parser.value(keepOption) : temporary.path());
+    dir.mkpath(QStringLiteral("."));
+    TLabelLayout stock;
+    try {
+        stock = catalogueStock();
+    } catch (const std::exception &e) {
+        out() << e.what() << '\n';
+        return 1;
+    }
+
+    out() << "skprint to PDF, " << StockName << " (3 x 10, Letter); median of " << runs
+          << " runs; load = 1-minute load average\n\n";
+    out() << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
+                 .arg(QStringLiteral("job"), -4)
+                 .arg(QStringLiteral("sheets"), 6)
+                 .arg(QStringLiteral("exporter"), -10)
+                 .arg(QStringLiteral("time s"), 8)
+                 .arg(QStringLiteral("cpu s"), 7)
+                 .arg(QStringLiteral("peak MB"), 8)
+                 .arg(QStringLiteral("PDF KB"), 9)
+                 .arg(QStringLiteral("load"), 5);
+    out().flush();
+
+    // Figures by job, exporter and sheet count.
+    std::map<char, std::map<QString, std::map<int, Figures>>> results;
+    const QString wanted = parser.value(jobsOption);
+    for (const Job &job : jobs()) {
+        if (!wanted.contains(QLatin1Char(job.id)))
+            continue;
+        const QString design = writeDesign(job, stock, dir);
+        for (int sheets : sheetCounts) {
+            const int labels = sheets * stock.NumAcross * stock.NumDown;
+            std::map<QString, std::vector<double>> times, cpus, peaks, loads;
+            std::map<QString, Figures> figures;
+            for (int run = 0; run < runs; ++run) {
+                for (const Exporter &e : exporters) {
+                    const QString pdf = dir.filePath(QStringLiteral("job-%1-%2-%3.pdf").arg(job.id).arg(sheets).arg(e.name));
+                    QFile::remove(pdf);
+                    loads[e.name].push_back(loadAverage());
+                    const ChildRun r = e.command.isEmpty()
+                        ? runChild(skprint, {design, QStringLiteral("-o"), pdf, QStringLiteral("--sheets"),
+                                             QString::number(sheets)})
+                        : runChild(QStringLiteral("/bin/sh"),
+                                   {QStringLiteral("-c"), fill(e.command, job, design, sheets, labels, pdf)});
+                    Figures &f = figures[e.name];
+                    if (r.exitStatus != 0 || !QFileInfo::exists(pdf))
+                        f.failed = true;
+                    times[e.name].push_back(r.seconds);
+                    cpus[e.name].push_back(r.cpuSeconds);
+                    peaks[e.name].push_back(r.peakMB);
+                    f.pdfKB = double(QFileInfo(pdf).size()) / 1024.0;
+                }
+            }
+            for (const Exporter &e : exporters) {
+                Figures &f = figures[e.name];
+                f.seconds = median(times[e.name]);
+                f.cpu = median(cpus[e.name]);
+                f.peakMB = median(peaks[e.name]);
+                f.load = median(loads[e.name]);
+                results[job.id][e.name][sheets] = f;
+                out() << QStringLiteral("(%1) %2 %3 %4 %5 %6 %7 %8%9\n")
+                             .arg(QChar(job.id))
+                             .arg(sheets, 6)
+                             .arg(e.name, -10)
+                             .arg(f.seconds, 8, 'f', 3)
+                             .arg(f.cpu, 7, 'f', 3)
+                             .arg(f.peakMB, 8, 'f', 1)
+                             .arg(f.pdfKB, 9, 'f', 0)
+                             .arg(f.load, 5, 'f', 2)
+                             .arg(f.failed ? QStringLiteral("  FAILED") : QString());
+                out().flush();
+            }
+        }
+    }
+
+    out() << "\nSummary (skprint)\n";
+    for (const Job &job : jobs()) {
+        if (!results.count(job.id))
+            continue;
+        const auto &ours = results[job.id][exporters.front().name];
+        out() << "(" << QChar(job.id) << ") " << job.what << ":";
+        if (ours.count(1)) {
+            const Figures &one = ours.at(1);
+            out() << " one sheet " << QString::number(one.seconds, 'f', 3) << " s (goal 0.050: "
+                  << (one.seconds <= 0.05 ? "met" : "missed") << ");";
+        }
+        if (ours.count(1000)) {
+            const Figures &big = ours.at(1000);
+            out() << " 1000 sheets " << QString::number(big.seconds, 'f', 3) << " s (goal "
+                  << QString::number(job.goalSeconds, 'f', 2) << ": " << (big.seconds <= job.goalSeconds ? "met" : "missed")
+                  << "), cpu " << QString::number(big.cpu, 'f', 3) << " s, " << mb(big.peakMB) << " MB, PDF " << mb(big.pdfKB / 1024) << " MB, load "
+                  << QString::number(big.load, 'f', 2) << ";";
+            if (ours.count(10)) {
+                const double flat = big.peakMB / ours.at(10).peakMB;
+                out() << " memory 1000/10 sheets x" << QString::number(flat, 'f', 2) << " ("
+                      << (flat <= 1.1 ? "flat" : "grows") << ")";
+            }
+            for (size_t i = 1; i < exporters.size(); ++i) {
+                const auto &theirs = results[job.id][exporters[i].name];
+                if (theirs.count(1000) && theirs.at(1000).seconds > 0)
+                    out() << "; " << exporters[i].name << " "
+                          << QString::number(theirs.at(1000).seconds, 'f', 3) << " s, ours x"
+                          << QString::number(big.seconds / theirs.at(1000).seconds, 'f', 2);
+            }
+        }
+        out() << '\n';
+    }
+    return 0;
+}
