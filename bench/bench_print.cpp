@@ -12,31 +12,20 @@
 //                            build of skprint is simply
 //                            --against old="old/skprint {design} -o {out} --sheets {sheets}"
 #include "BenchRun.h"
+#include "PrintJobs.h"
 
-#include "layouts/TLabelLayout.h"
-#include "objects/TGCounterLabel.h"
-#include "objects/TGImage.h"
-#include "objects/TGLabelShapes.h"
-#include "objects/TGMultiLineLabel.h"
-#include "objects/TGPLabel.h"
-#include "persistence/TGLabelObjectFiler.h"
 #include "persistence/TemplateFile.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TFont.h"
-#include "platform/TPen.h"
-#include "surface/TGStickwellPanel32.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cmath>
-#include <functional>
 #include <map>
 
 using namespace sw;
@@ -62,103 +51,6 @@ TLabelLayout catalogueStock()
     throw std::runtime_error("the catalogue has no " + StockName.toStdString());
 }
 
-void setFont(TFont *font, int points)
-{
-    font->setName(QStringLiteral("Arial"));
-    font->setSize(points);
-    font->setColor(clBlack);
-}
-
-TGLabelShapes *outline(TGLabelShapes::TShapeType shape)
-{
-    auto *s = new TGLabelShapes;
-    s->SetShape(shape);
-    s->SetTransparent(true);
-    s->Loaded();
-    return s;
-}
-
-// A 200 x 200 photograph-like picture: smooth colour with fine noise, so
-// that it neither compresses to nothing nor is mostly one colour.
-QImage picture()
-{
-    QImage image(200, 200, QImage::Format_RGB32);
-    quint32 noise = 12345;
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x) {
-            noise = noise * 1103515245u + 12345u;
-            const int n = int((noise >> 16) & 15);
-            image.setPixel(x, y, qRgb((x + n) % 256, (y + n) % 256, (x + y) / 2 % 256));
-        }
-    return image;
-}
-
-struct Job
-{
-    char id;
-    QString what;
-    double goalSeconds; // at 1000 sheets
-    std::function<void(TGStickwellPanel32 &)> fill;
-};
-
-const std::vector<Job> &jobs()
-{
-    static const std::vector<Job> all = {
-        {'a', QStringLiteral("\"Ticket\" in Arial 18 + rectangle outline"), 0.7,
-         [](TGStickwellPanel32 &panel) {
-             auto *text = new TGPLabel;
-             text->SetCaption(QStringLiteral("Ticket"));
-             setFont(text->Font(), 18);
-             text->Loaded();
-             panel.PlaceObject(text, QRect(24, 24, 120, 36));
-             panel.PlaceObject(outline(TGLabelShapes::stRectangle), QRect(6, 6, 240, 84));
-         }},
-        {'b', QStringLiteral("three text lines, Arial 10 (address)"), 1.3,
-         [](TGStickwellPanel32 &panel) {
-             auto *lines = new TGMultiLineLabel;
-             lines->SetItems({QStringLiteral("Margaret Holloway"), QStringLiteral("27 Larkspur Crescent"),
-                              QStringLiteral("Bristol BS6 7TJ")});
-             setFont(lines->Font(), 10);
-             lines->Loaded();
-             panel.PlaceObject(lines, QRect(18, 16, 200, 60));
-         }},
-        {'c', QStringLiteral("text, ellipse, 200 x 200 picture"), 1.2,
-         [](TGStickwellPanel32 &panel) {
-             auto *text = new TGPLabel;
-             text->SetCaption(QStringLiteral("Garden"));
-             setFont(text->Font(), 14);
-             text->Loaded();
-             panel.PlaceObject(text, QRect(12, 30, 110, 30));
-             panel.PlaceObject(outline(TGLabelShapes::stEllipse), QRect(6, 8, 130, 80));
-             auto *image = new TGImage;
-             image->Picture()->setImage(picture());
-             image->SetStretch(true);
-             image->Loaded();
-             panel.PlaceObject(image, QRect(150, 4, 88, 88));
-         }},
-        {'d', QStringLiteral("counter \"Ticket N\" + rectangle"), 0.8,
-         [](TGStickwellPanel32 &panel) {
-             auto *counter = new TGCounterLabel;
-             counter->SetTextBefore(QStringLiteral("Ticket "));
-             setFont(counter->Font(), 18);
-             counter->Loaded();
-             panel.PlaceObject(counter, QRect(24, 24, 160, 36));
-             panel.PlaceObject(outline(TGLabelShapes::stRectangle), QRect(6, 6, 240, 84));
-         }},
-    };
-    return all;
-}
-
-QString writeDesign(const Job &job, const TLabelLayout &stock, const QDir &dir)
-{
-    TGStickwellPanel32 panel;
-    panel.setSize(int(std::lround(stock.LabelWidth * 96)), int(std::lround(stock.LabelHeight * 96)));
-    job.fill(panel);
-    const QString file = dir.filePath(QStringLiteral("job-%1.sk").arg(job.id));
-    TGLabelObjectFiler().WriteLabelFile(panel, file, stock);
-    return file;
-}
-
 struct Exporter
 {
     QString name;
@@ -171,7 +63,7 @@ struct Figures
     bool failed = false;
 };
 
-QString fill(QString command, const Job &job, const QString &design, int sheets, int labels, const QString &pdf)
+QString fill(QString command, const PrintJob &job, const QString &design, int sheets, int labels, const QString &pdf)
 {
     return command.replace(QStringLiteral("{job}"), QString(QChar(job.id)))
         .replace(QStringLiteral("{design}"), design)
@@ -266,10 +158,11 @@ int main(int argc, char **argv)
     // Figures by job, exporter and sheet count.
     std::map<char, std::map<QString, std::map<int, Figures>>> results;
     const QString wanted = parser.value(jobsOption);
-    for (const Job &job : jobs()) {
+    for (const PrintJob &job : printJobs()) {
         if (!wanted.contains(QLatin1Char(job.id)))
             continue;
-        const QString design = writeDesign(job, stock, dir);
+        const QString design = dir.filePath(QStringLiteral("job-%1.sk").arg(job.id));
+        writePrintJob(job, stock, design);
         for (int sheets : sheetCounts) {
             const int labels = sheets * stock.NumAcross * stock.NumDown;
             std::map<QString, std::vector<double>> times, cpus, peaks, loads;
@@ -316,7 +209,7 @@ int main(int argc, char **argv)
     }
 
     out() << "\nSummary (skprint)\n";
-    for (const Job &job : jobs()) {
+    for (const PrintJob &job : printJobs()) {
         if (!results.count(job.id))
             continue;
         const auto &ours = results[job.id][exporters.front().name];
