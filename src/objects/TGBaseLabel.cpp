@@ -231,6 +231,7 @@ void TGBaseLabel::Layout(Canvas &canvas)
 {
     if (!mNeedsLayout)
         return;
+    mPrintLayoutPpi = 0;
     const int a = mAngle;
     const QString text = SelectFont(canvas);
     if (a != 0)
@@ -409,11 +410,16 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     auto x = [&](double p) { return xOff + (Left() + p) / ppi; };
     auto y = [&](double q) { return yOff + (Top() + q) / ppi; };
 
-    // The layout in screen pixels, as on the design panel.
-    mNeedsLayout = true;
-    {
+    // The layout in screen pixels, as on the design panel. Every label of a
+    // run prints the same caption in the same box (but for counters), so
+    // the layout made for the label before serves until something it
+    // depends on changes.
+    if (mNeedsLayout || mPrintLayoutPpi != ppi || mPrintLayoutScale != ScaleFactor()) {
+        mNeedsLayout = true;
         ScreenCanvas screen;
         Layout(screen.canvas());
+        mPrintLayoutPpi = int(ppi);
+        mPrintLayoutScale = ScaleFactor();
     }
 
     if (!mTransparent) {

@@ -182,6 +182,10 @@ private:
     int mTransparentItem = -1;
     Rect mShadowRect, mHighlightRect, mMainRect;
     bool mNeedsLayout = true;
+    // The screen resolution and scale the layout was last made at for
+    // paper; 0 when it was made on another canvas (a zoomed panel's).
+    int mPrintLayoutPpi = 0;
+    float mPrintLayoutScale = 0;
     bool mTransparent = true;
     TColor mBackColor = clWhite;
     QString mCaption;

@@ -1,16 +1,16 @@
 #include "printing/SheetComposer.h"
 
 #include "layouts/PaperCodes.h"
+#include "platform/EventPoll.h"
 #include "platform/GraphicsTypes.h"
 #include "report/TBaseReport.h"
 #include "surface/TGBasePanel.h"
 
-#include <QCoreApplication>
 
 namespace sw {
 
 SheetComposer::SheetComposer(TGBasePanel &panel, const PrintRequest &request)
-    : processEvents([] { QCoreApplication::processEvents(); })
+    : processEvents([] { EventPoll::poll(); })
     , mPanel(panel)
     , mRequest(request)
     , mGeometry(request.layout, request.tuning)

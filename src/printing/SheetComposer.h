@@ -77,8 +77,9 @@ public:
     // The message shown when the run ends.
     QString closingMessage(bool aborted) const;
 
-    // Lets pending window messages run after every label (so that "Cancel"
-    // and "Stop" arrive); QCoreApplication::processEvents by default.
+    // Runs after every label to let pending window messages run (so that
+    // "Cancel" and "Stop" arrive); by default EventPoll::poll, which looks
+    // at most every few milliseconds.
     std::function<void()> processEvents;
 
 private:

@@ -1,10 +1,10 @@
 #include "report/TBaseReport.h"
 
+#include "platform/EventPoll.h"
 #include "platform/MessageService.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenInfo.h"
 
-#include <QCoreApplication>
 
 #include <cmath>
 
@@ -451,8 +451,7 @@ void TBaseReport::UpdateStatus()
 {
     if (StatusLabel)
         StatusLabel(FormatStatus());
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    EventPoll::poll();
 }
 
 } // namespace sw

@@ -161,7 +161,7 @@ public:
     // other letters give "<ERROR-%x>".
     QString FormatStatus() const;
     // Hands FormatStatus() to StatusLabel, when set, and lets pending window
-    // messages run.
+    // messages run (EventPoll: at most every few milliseconds).
     void UpdateStatus();
 
     // ---- drawing state --------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "report/TReportFiler.h"
 
+#include "platform/EventPoll.h"
 #include "platform/MessageService.h"
 #include "platform/TPicture.h"
 
@@ -53,8 +54,7 @@ bool TReportFiler::recording() const
 
 void TReportFiler::recorded()
 {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    EventPoll::poll();
 }
 
 // ---- document --------------------------------------------------------------------------

@@ -7,6 +7,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace sw {
 
 const char *const TRPDevice::PdfPrinterName = "Stickwell PDF";
@@ -25,6 +29,26 @@ QString portOf(const QPrinterInfo &info)
     if (!info.makeAndModel().isEmpty())
         return info.makeAndModel();
     return QStringLiteral("CUPS");
+}
+
+// Qt's PDF writer (which also makes the jobs for CUPS printers) takes two
+// 10 MB buffers and a compressor's tables afresh for every page it writes.
+// By default the C library hands blocks that large back to the system when
+// they are freed, so every page paid for new memory pages (page faults,
+// zero-filling, breaks moved up and down). Kept in the heap instead, the
+// same memory serves page after page; only what is written to is ever
+// resident, so a run still needs no more memory for a thousand pages than
+// for ten.
+void keepPageBuffers()
+{
+#ifdef __GLIBC__
+    static const bool done = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+        return true;
+    }();
+    Q_UNUSED(done)
+#endif
 }
 
 } // namespace
@@ -193,6 +217,7 @@ QPainter *TRPDevice::beginDocument(const QString &title)
         mPrinter->setOutputFileName(mPdfFile);
     }
     mPrinter->setDocName(title);
+    keepPageBuffers();
     mPainter = std::make_unique<QPainter>();
     if (!mPainter->begin(mPrinter.get())) {
         mPainter.reset();
