@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include "platform/ShapedTextCache.h"
 #include "platform/TPicture.h"
 
 #include <QFontMetrics>
@@ -671,7 +672,13 @@ void Canvas::drawText(int x, int y, const QString &text, const QRect *clip)
         mPainter->fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.ascent() + fm.descent()), back);
     mPainter->setFont(mQFont);
     mPainter->setPen(toQColor(mFont->color()));
-    mPainter->drawText(QPoint(0, fm.ascent()), text);
+    const QList<QGlyphRun> *shaped = mShapedText ? mShapedText->runs(mQFont, mPainter->device(), text) : nullptr;
+    if (shaped) {
+        for (const QGlyphRun &run : *shaped)
+            mPainter->drawGlyphRun(QPointF(0, fm.ascent()), run);
+    } else {
+        mPainter->drawText(QPoint(0, fm.ascent()), text);
+    }
     mPainter->restore();
 }
 

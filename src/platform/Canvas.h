@@ -51,6 +51,7 @@
 
 namespace sw {
 
+class ShapedTextCache;
 class TPicture;
 
 // Text metrics of the canvas font, in device pixels. height = ascent +
@@ -139,6 +140,10 @@ public:
     TTextMetric textMetrics();
     // The realised font (escapement not applied).
     QFont currentQFont();
+    // Text the canvas draws is shaped once in this cache and drawn from it
+    // (not owned; null: every text is shaped as it is drawn). For canvases
+    // that draw the same texts again and again, as printing does.
+    void setShapedTextCache(ShapedTextCache *cache) { mShapedText = cache; }
 
     // Clipping. The clip applies to all drawing until changed; an empty
     // QRegion in SelectClipRegion removes the clip.
@@ -200,6 +205,7 @@ private:
     QVector<bool> mHasClipStack;
     bool mFontDirty = true;
     QFont mQFont;
+    ShapedTextCache *mShapedText = nullptr;
 };
 
 } // namespace sw

@@ -228,7 +228,7 @@ double TBaseReport::DescentHeight()
 
 double TBaseReport::TextWidth(const QString &text)
 {
-    const int px = qMax(1, int(std::lround(DeviceFont().metrics.horizontalAdvance(text))));
+    const int px = qMax(1, int(std::lround(DeviceFont().advance(text))));
     return deviceToInchesX(px) * mUnitsFactor;
 }
 

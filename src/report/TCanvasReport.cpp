@@ -72,6 +72,7 @@ void TCanvasReport::startPage()
     mPainter = mDocStarted ? device()->newPage() : device()->beginDocument(Title.left(31));
     mDocStarted = true;
     mCanvas = std::make_unique<Canvas>(mPainter);
+    mCanvas->setShapedTextCache(&mShapedText);
     mInPath = false;
     mPath = QPainterPath();
     applyState();
@@ -197,7 +198,7 @@ void TCanvasReport::drawTextAt(double x, double y, const QString &text, bool opa
     if (FontRotation() != 0)
         mPainter->rotate(-FontRotation());
     if (opaque) {
-        const double w = font.metrics.horizontalAdvance(text);
+        const double w = font.advance(text);
         mPainter->fillRect(QRectF(0, -font.ascent, w, font.ascent + font.descent), toQColor(BKColor()));
     }
     mPainter->setFont(font.font);
@@ -222,7 +223,7 @@ void TCanvasReport::doPrintText(const QString &text, double x, double baseline, 
     double dx = inchToDeviceX(x);
     double dy = inchToDeviceY(baseline) + 1; // baseline alignment puts the cell one pixel lower
     if (align != AlignLeft) {
-        const double w = DeviceFont().metrics.horizontalAdvance(text);
+        const double w = DeviceFont().advance(text);
         const double back = align == AlignCenter ? w / 2 : w;
         const double angle = FontRotation() * kPi / 180.0;
         dx -= back * std::cos(angle);
@@ -267,7 +268,7 @@ void TCanvasReport::drawTextBlock(const QString &source, double xInches, double 
     const TDeviceFont &font = DeviceFont();
     const double x0 = inchToDeviceX(xInches);
     const double target = inchToDeviceX(xInches + widthInches) - x0;
-    const double natural = font.metrics.horizontalAdvance(text);
+    const double natural = font.advance(text);
     int gaps = 0;
     for (int i = coreStart; i < coreEnd; ++i) {
         if (text.at(i) == QLatin1Char(' '))
@@ -293,7 +294,7 @@ void TCanvasReport::drawTextBlock(const QString &source, double xInches, double 
         while (j < text.size() && text.at(j) != QLatin1Char(' '))
             ++j;
         const QString word = text.mid(i, j - i);
-        const double wx = x0 + font.metrics.horizontalAdvance(text.left(i)) + extra * spacesBefore;
+        const double wx = x0 + font.advance(text.left(i)) + extra * spacesBefore;
         if (mInPath)
             addTextToPath(std::round(wx), y, word);
         else

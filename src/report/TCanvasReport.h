@@ -1,6 +1,7 @@
 #pragma once
 // A report that draws at once on its device's pages through a Canvas (the
 // drawing rules of platform/Canvas.h), converting units to device pixels.
+#include "platform/ShapedTextCache.h"
 #include "report/TBaseReport.h"
 
 #include <QPainterPath>
@@ -81,6 +82,8 @@ private:
     void addTextToPath(double x, double y, const QString &text);
 
     std::unique_ptr<Canvas> mCanvas;
+    // Every page's canvas shapes its texts here, once per report.
+    ShapedTextCache mShapedText;
     QPainter *mPainter = nullptr;
     bool mDocStarted = false;
     QVector<QRegion> mRegions;

@@ -22,6 +22,18 @@ TDeviceFont::TDeviceFont(const TDeviceFontKey &k, const QFont &f, QPaintDevice *
     descent = whole.descent();
 }
 
+double TDeviceFont::advance(const QString &text) const
+{
+    const auto known = mAdvances.constFind(text);
+    if (known != mAdvances.constEnd())
+        return *known;
+    if (mAdvances.size() >= MaxRemembered)
+        mAdvances.clear();
+    const double width = metrics.horizontalAdvance(text);
+    mAdvances.insert(text, width);
+    return width;
+}
+
 const TDeviceFont &TFontCache::get(const TDeviceFontKey &key, QPaintDevice *device)
 {
     for (auto it = mFonts.begin(); it != mFonts.end(); ++it) {

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 #include <list>
@@ -37,6 +38,14 @@ struct TDeviceFont
     int descent = 0;
 
     TDeviceFont(const TDeviceFontKey &k, const QFont &f, QPaintDevice *device);
+
+    // metrics.horizontalAdvance(text), remembered: a run measures the same
+    // few texts on every label, and each measurement shapes the text anew.
+    double advance(const QString &text) const;
+
+private:
+    static constexpr int MaxRemembered = 512;
+    mutable QHash<QString, double> mAdvances;
 };
 
 class TFontCache
