@@ -11,6 +11,7 @@
 #include "report/TBaseReport.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace sw {
 
@@ -239,7 +240,15 @@ void TGBaseLabel::Layout(Canvas &canvas)
 
     const TTextMetric tm = canvas.textMetrics();
     const int th = tm.height + tm.internalLeading + tm.externalLeading;
-    const int tw = canvas.TextWidth(text + QLatin1Char(' '));
+    // The text's width (and a space) is measured only when the box or the
+    // alignment needs it: measuring shapes the text, and a counter's
+    // caption is new on every label it prints.
+    std::optional<int> width;
+    const auto tw = [&] {
+        if (!width)
+            width = canvas.TextWidth(text + QLatin1Char(' '));
+        return *width;
+    };
 
     const int sx = mShadowOffset.x(), sy = mShadowOffset.y();
     const int hx = mHighlightOffset.x(), hy = mHighlightOffset.y();
@@ -261,19 +270,19 @@ void TGBaseLabel::Layout(Canvas &canvas)
         const auto fitWidth = [this](int w) { fitBounds(Left(), Top(), w, Height()); };
         const auto fitHeight = [this](int h) { fitBounds(Left(), Top(), Width(), h); };
         if (a == 0 || a == 180) {
-            if (a == 180 && 2 * tw < Width())
-                fitWidth(2 * tw);
+            if (a == 180 && 2 * tw() < Width())
+                fitWidth(2 * tw());
             if (Width() <= 5)
-                fitWidth(tw);
+                fitWidth(tw());
             if (1.2 * l < Height())
                 fitHeight(truncTowardZero(1.2 * l));
             if (Height() < l)
                 fitHeight(l);
         } else {
-            if (1.2 * tw < Height())
-                fitHeight(truncTowardZero(1.2 * tw));
+            if (1.2 * tw() < Height())
+                fitHeight(truncTowardZero(1.2 * tw()));
             if (Height() < 5)
-                fitHeight(tw);
+                fitHeight(tw());
             if (1.2 * l < Width())
                 fitWidth(truncTowardZero(1.2 * l));
             if (Width() < l)
@@ -324,10 +333,10 @@ void TGBaseLabel::Layout(Canvas &canvas)
     if (a == 0) {
         int x = mMainRect.left;
         if (mAlignment == taRightJustify)
-            x = mMainRect.right - tw;
+            x = mMainRect.right - tw();
         else if (mAlignment == taCenter)
             // Half the rectangle's width measured from the box's left edge.
-            x = (mMainRect.right - mMainRect.left) / 2 - tw / 2;
+            x = (mMainRect.right - mMainRect.left) / 2 - tw() / 2;
         mMainOrigin.setX(x);
         mHighlightOrigin.setX(x + hx);
         mShadowOrigin.setX(x + sx);
@@ -415,9 +424,10 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     // the layout made for the label before serves until something it
     // depends on changes.
     if (mNeedsLayout || mPrintLayoutPpi != ppi || mPrintLayoutScale != ScaleFactor()) {
+        if (!mPrintCanvas || mPrintCanvas->canvas().pixelsPerInch() != ppi)
+            mPrintCanvas = std::make_unique<ScreenCanvas>();
         mNeedsLayout = true;
-        ScreenCanvas screen;
-        Layout(screen.canvas());
+        Layout(mPrintCanvas->canvas());
         mPrintLayoutPpi = int(ppi);
         mPrintLayoutScale = ScaleFactor();
     }

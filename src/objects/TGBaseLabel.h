@@ -19,7 +19,11 @@
 #include <QPoint>
 #include <QString>
 
+#include <memory>
+
 namespace sw {
+
+class ScreenCanvas;
 
 class TGBaseLabel : public TGGraphicControl
 {
@@ -186,6 +190,8 @@ private:
     // paper; 0 when it was made on another canvas (a zoomed panel's).
     int mPrintLayoutPpi = 0;
     float mPrintLayoutScale = 0;
+    // The canvas printing lays out on, made once (at mPrintLayoutPpi).
+    std::unique_ptr<ScreenCanvas> mPrintCanvas;
     bool mTransparent = true;
     TColor mBackColor = clWhite;
     QString mCaption;

@@ -23,10 +23,14 @@ const QList<QGlyphRun> *ShapedTextCache::runs(const QFont &font, const QPaintDev
     if (!device || !plain(font, text))
         return nullptr;
     Key key{font, device->logicalDpiX(), device->logicalDpiY(), text};
-    auto known = mRuns.constFind(key);
-    if (known == mRuns.constEnd()) {
+    auto known = mRuns.find(key);
+    if (known == mRuns.end()) {
         if (mRuns.size() >= Capacity)
             mRuns.clear();
+        mRuns.insert(key, Entry());
+        return nullptr;
+    }
+    if (!known->shaped) {
         // One unwrapped line shaped as drawText shapes it; kept only when
         // every character became one glyph, so that nothing (a ligature, a
         // dropped space) is drawn differently.
@@ -50,9 +54,10 @@ const QList<QGlyphRun> *ShapedTextCache::runs(const QFont &font, const QPaintDev
         }
         if (glyphs != text.size())
             runs.clear();
-        known = mRuns.insert(key, runs);
+        known->shaped = true;
+        known->runs = runs;
     }
-    return known->isEmpty() ? nullptr : &*known;
+    return known->runs.isEmpty() ? nullptr : &known->runs;
 }
 
 } // namespace sw

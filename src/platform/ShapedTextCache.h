@@ -1,9 +1,10 @@
 #pragma once
 // Text shaped once and drawn many times. A print run draws the same few
-// texts on every label (counters differ only in their digits), and
-// QPainter::drawText shapes its text afresh on every call; the glyph runs
-// kept here place exactly the glyphs at exactly the positions drawText
-// would, on the device they were shaped for.
+// texts on every label, and QPainter::drawText shapes its text afresh on
+// every call; the glyph runs kept here place exactly the glyphs at exactly
+// the positions drawText would, on the device they were shaped for. A text
+// is kept from its second drawing on: a counter's texts, each drawn once,
+// cost no more than drawText.
 //
 // Only plain text is kept: Latin script without tabs or control
 // characters, one glyph per character, in a font without underline,
@@ -27,9 +28,11 @@ public:
 
     // The glyph runs of `text` in `font` as drawn on `device`, their
     // baseline at y = 0 and the text starting at x = 0; null when the text
-    // is not one this cache stands in for. Valid until the next call.
+    // is not one this cache stands in for, or is asked for the first time.
+    // Valid until the next call.
     const QList<QGlyphRun> *runs(const QFont &font, const QPaintDevice *device, const QString &text);
 
+    // Texts seen (shaped or not).
     int size() const { return int(mRuns.size()); }
 
 private:
@@ -47,8 +50,12 @@ private:
 
     static bool plain(const QFont &font, const QString &text);
 
-    // An empty list marks a text that turned out not to be plain.
-    QHash<Key, QList<QGlyphRun>> mRuns;
+    struct Entry
+    {
+        bool shaped = false; // false: seen once
+        QList<QGlyphRun> runs; // empty when shaped but not plain after all
+    };
+    QHash<Key, Entry> mRuns;
 };
 
 } // namespace sw
