@@ -639,8 +639,16 @@ void Canvas::ensureFont()
 {
     if (!mFontDirty)
         return;
-    mQFont = mFont->toQFont();
     mFontDirty = false;
+    // Set to what it already was (printing sets every label's font afresh),
+    // the font is kept: a new QFont would find its font engine again, and
+    // new metrics measure again.
+    const RealisedFont realised{mFont->name(), mFont->height(), mFont->style(), mFont->pitch()};
+    if (mMetrics && realised == mRealised)
+        return;
+    mRealised = realised;
+    mQFont = mFont->toQFont();
+    mMetrics.emplace(mQFont, mPainter->device());
 }
 
 QFont Canvas::currentQFont()
@@ -664,19 +672,20 @@ void Canvas::drawText(int x, int y, const QString &text, const QRect *clip)
         if (opaque)
             mPainter->fillRect(*clip, back);
     }
-    const QFontMetrics fm(mQFont, mPainter->device());
+    const QFontMetrics &fm = *mMetrics;
     mPainter->translate(x, y);
     if (mEscapement != 0)
         mPainter->rotate(-mEscapement / 10.0);
     if (opaque && !clip)
         mPainter->fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.ascent() + fm.descent()), back);
-    mPainter->setFont(mQFont);
     mPainter->setPen(toQColor(mFont->color()));
+    // Glyph runs carry their font; only drawText needs the painter's.
     const QList<QGlyphRun> *shaped = mShapedText ? mShapedText->runs(mQFont, mPainter->device(), text) : nullptr;
     if (shaped) {
         for (const QGlyphRun &run : *shaped)
             mPainter->drawGlyphRun(QPointF(0, fm.ascent()), run);
     } else {
+        mPainter->setFont(mQFont);
         mPainter->drawText(QPoint(0, fm.ascent()), text);
     }
     mPainter->restore();
@@ -696,14 +705,14 @@ void Canvas::TextRect(int x1, int y1, int x2, int y2, int x, int y, const QStrin
 QSize Canvas::TextExtent(const QString &text)
 {
     ensureFont();
-    const QFontMetrics fm(mQFont, mPainter->device());
+    const QFontMetrics &fm = *mMetrics;
     return QSize(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
 }
 
 TTextMetric Canvas::textMetrics()
 {
     ensureFont();
-    const QFontMetrics fm(mQFont, mPainter->device());
+    const QFontMetrics &fm = *mMetrics;
     TTextMetric m;
     m.ascent = fm.ascent();
     m.descent = fm.descent();

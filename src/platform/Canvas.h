@@ -39,6 +39,7 @@
 #include "platform/TPen.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -48,6 +49,7 @@
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <optional>
 
 namespace sw {
 
@@ -203,8 +205,22 @@ private:
     QPoint mOrigin;
     QVector<QRegion> mClipStack;
     QVector<bool> mHasClipStack;
+    // What mQFont and mMetrics were made from.
+    struct RealisedFont
+    {
+        QString name;
+        int height = 0;
+        TFontStyles style;
+        TFontPitch pitch = fpDefault;
+        bool operator==(const RealisedFont &o) const
+        {
+            return height == o.height && style == o.style && pitch == o.pitch && name == o.name;
+        }
+    };
     bool mFontDirty = true;
+    RealisedFont mRealised;
     QFont mQFont;
+    std::optional<QFontMetrics> mMetrics; // mQFont on the device
     ShapedTextCache *mShapedText = nullptr;
 };
 
