@@ -394,8 +394,15 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2)
                 QRect(outer.left(), outer.top() + w, w, outer.height() - 2 * w),
                 QRect(outer.right() - w + 1, outer.top() + w, w, outer.height() - 2 * w),
             };
+            // Filled one by one, as fillRect does, with the colour set once.
+            const QPen pen = mPainter->pen();
+            const QBrush brush = mPainter->brush();
+            mPainter->setPen(Qt::NoPen);
+            mPainter->setBrush(color);
             for (const QRect &r : bands)
-                mPainter->fillRect(r, color);
+                mPainter->drawRect(r);
+            mPainter->setBrush(brush);
+            mPainter->setPen(pen);
         }
     } else {
         // A styled one-pixel outline, walked clockwise from the top-left

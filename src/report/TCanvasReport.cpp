@@ -73,6 +73,10 @@ void TCanvasReport::startPage()
     mDocStarted = true;
     mCanvas = std::make_unique<Canvas>(mPainter);
     mCanvas->setShapedTextCache(&mShapedText);
+    // Everything the canvas and the report draw sets the pen it draws with;
+    // at rest the painter holds none, so that a PDF page does not state the
+    // painter's default pen again after every figure.
+    mPainter->setPen(Qt::NoPen);
     mInPath = false;
     mPath = QPainterPath();
     applyState();
@@ -425,6 +429,7 @@ void TCanvasReport::doStretchDraw(const TDeviceRect &rect, const QPicture &pictu
     mPainter->translate(rect.left, rect.top);
     mPainter->scale(double(rect.width()) / frame.width(), double(rect.height()) / frame.height());
     mPainter->translate(-frame.left(), -frame.top());
+    mPainter->setPen(QPen()); // a picture starts with the default pen, as it was recorded
     mPainter->drawPicture(QPointF(0, 0), picture);
     mPainter->restore();
 }
@@ -440,6 +445,7 @@ void TCanvasReport::doStretchDraw(const TDeviceRect &rect, const QSize &size, co
     mPainter->setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()), Qt::IntersectClip);
     mPainter->translate(rect.left, rect.top);
     mPainter->scale(double(rect.width()) / size.width(), double(rect.height()) / size.height());
+    mPainter->setPen(QPen()); // a drawing starts with the default pen
     draw(*mPainter);
     mPainter->restore();
 }
