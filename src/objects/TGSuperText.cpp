@@ -285,14 +285,7 @@ void TGSuperText::ApplyTextFrom(const TGSuperText &sample)
 
 QString TGSuperText::SelectFont(Canvas &canvas) const
 {
-    TFont *f = canvas.Font();
-    f->Assign(*mFont);
-    if (ScaleFactor() != 1.0f)
-        f->setSize(truncTowardZero(mFont->size() * static_cast<double>(ScaleFactor())));
-    QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), mCaption, &face, &text);
-    f->setName(face);
-    return text;
+    return SymbolFontMap::selectFont(canvas, *mFont, ScaleFactor(), mCaption);
 }
 
 QString TGSuperText::FittedText(Canvas &canvas, int room) const
@@ -355,11 +348,7 @@ bool TGSuperText::FitToText()
     ScreenCanvas screen;
     Canvas &canvas = screen.canvas();
     // The caption measured in the unscaled font.
-    QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), mCaption, &face, &text);
-    canvas.Font()->Assign(*mFont);
-    canvas.Font()->setName(face);
-    const QSize extent = canvas.TextExtent(text);
+    const QSize extent = canvas.TextExtent(SymbolFontMap::selectFont(canvas, *mFont, 1.0f, mCaption));
     const int a = extent.width(), b = extent.height();
 
     mLayoutDirty = true;
