@@ -2,6 +2,7 @@
 // delete, and the question before a design is dropped.
 #include "shell/TSKMainScreen.h"
 
+#include "editing/EditHistory.h"
 #include "persistence/StreamErrors.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
@@ -57,8 +58,16 @@ bool TSKMainScreen::CheckSaveNeeded()
     }
     if (!runFileCommand([this] { SaveLabelFile(mFileName); }))
         return false;
-    SetChangesMade(false);
+    designSaved();
     return true;
+}
+
+void TSKMainScreen::designSaved()
+{
+    // The history stays: undoing past this point makes the design changed
+    // again, and coming back here unchanged.
+    mHistory->markSaved();
+    SetChangesMade(false);
 }
 
 bool TSKMainScreen::OpenLabelFile(const QString &fileName)
@@ -74,7 +83,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
 
     // The whole file is read aside first, so that a file failing half-way
     // leaves the design being edited untouched.
-    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height());
+    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height(), this);
     TLabelLayout record;
     try {
         if (!QFileInfo(fileName).isFile())
@@ -120,6 +129,8 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
     SetArtButton();
     ShowArt->setChecked(ShowArt->isEnabled());
     DoDrawArt();
+    // Another design: nothing of the last one to undo.
+    mHistory->clear();
     return opened;
 }
 
@@ -147,7 +158,7 @@ void TSKMainScreen::Open1Click()
 {
     if (!CheckSaveNeeded())
         return;
-    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::path(),
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::documentsPath(),
                                                    CommonDialogs::openFilter());
     if (name.isEmpty())
         return;
@@ -160,7 +171,7 @@ void TSKMainScreen::Open1Click()
 
 void TSKMainScreen::Delete1Click()
 {
-    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::path(),
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::documentsPath(),
                                                    CommonDialogs::openFilter());
     if (name.isEmpty())
         return;
@@ -179,6 +190,7 @@ void TSKMainScreen::Delete1Click()
     // exists nowhere else, so it is unsaved and has no name.
     if (current) {
         mFileName.clear();
+        mHistory->forgetSaved();
         SetChangesMade(true);
         SetButtons();
     }
@@ -191,12 +203,12 @@ void TSKMainScreen::mnuSaveClick()
         return;
     }
     if (runFileCommand([this] { SaveLabelFile(mFileName); }))
-        SetChangesMade(false);
+        designSaved();
 }
 
 void TSKMainScreen::mnuSaveAsClick()
 {
-    const QString folder = ProgramFolder::path();
+    const QString folder = ProgramFolder::documentsPath();
     const QString proposed = mFileName.isEmpty() ? proposedLabelFileName(folder) : QFileInfo(mFileName).fileName();
     const QString name = mDialogs->getSaveFileName(this, QStringLiteral("Save As"), folder, proposed,
                                                    CommonDialogs::saveFilter(), CommonDialogs::defaultSuffix());
@@ -204,7 +216,7 @@ void TSKMainScreen::mnuSaveAsClick()
     // under the new one.
     if (!name.isEmpty() && runFileCommand([this, &name] { SaveLabelFile(name); })) {
         mFileName = name;
-        SetChangesMade(false);
+        designSaved();
         mRecentFiles->AddFile(name);
         saveRecentFiles();
     }
@@ -235,6 +247,7 @@ void TSKMainScreen::CancelButtonClick()
             return;
     } else {
         mLabelPanel->ClearObjects();
+        mHistory->clear();
     }
     SetChangesMade(false);
     mLabelPanel->invalidate();
