@@ -1,19 +1,19 @@
 // The colour array: cells addressed from (1, 1), the error outside them,
 // copies and equality, and its three values in a component stream.
 #include "StreamBytes.h"
+#include "StreamRoundTrip.h"
 
 #include "persistence/ClassRegistry.h"
 #include "persistence/StreamErrors.h"
-#include "persistence/TReader.h"
-#include "persistence/TWriter.h"
 #include "platform/TColorArrayClass.h"
 
-#include <QBuffer>
 #include <QPoint>
 #include <gtest/gtest.h>
 
 using namespace sw;
 using swtest::StreamBytes;
+using sw::test::readBack;
+using sw::test::write;
 
 namespace {
 
@@ -33,28 +33,6 @@ public:
 private:
     TColorArrayClass *mColors = new TColorArrayClass(2, 3, this);
 };
-
-QByteArray write(QObject *object)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    TWriter writer(&buffer);
-    writer.WriteRootComponent(object);
-    writer.FlushBuffer();
-    return buffer.data();
-}
-
-TColorHolder *read(QObject *parent, const QByteArray &data)
-{
-    RegisterClass<TColorHolder>();
-    QBuffer buffer;
-    buffer.setData(data + QByteArray(1, '\0'));
-    buffer.open(QIODevice::ReadOnly);
-    TReader reader(&buffer);
-    TColorHolder *result = nullptr;
-    reader.ReadComponents(nullptr, parent, [&](QObject *c) { result = qobject_cast<TColorHolder *>(c); });
-    return result;
-}
 
 } // namespace
 
@@ -96,6 +74,7 @@ TEST(ColorArray, CellsAreAddressedFromOneAndOutsideIsAnError)
 
 TEST(ColorArray, StreamFormIsTheSizesThenTheColoursColumnByColumn)
 {
+    RegisterClass<TColorHolder>();
     TColorHolder holder;
     holder.setObjectName(QStringLiteral("Holder1"));
     TColorArrayClass &c = *holder.Colors();
@@ -119,7 +98,7 @@ TEST(ColorArray, StreamFormIsTheSizesThenTheColoursColumnByColumn)
     EXPECT_EQ(write(&holder), expected);
 
     QObject parent;
-    TColorHolder *back = read(&parent, expected);
+    TColorHolder *back = readBack<TColorHolder>(&parent, expected);
     ASSERT_TRUE(back);
     EXPECT_EQ(*back->Colors(), c);
     EXPECT_EQ(back->Colors()->color(2, 3), clBtnFace);
@@ -129,11 +108,11 @@ TEST(ColorArray, StreamFormIsTheSizesThenTheColoursColumnByColumn)
     QByteArray shortList = expected;
     shortList.remove(shortList.indexOf(QByteArray("\x02\x00\x04", 3)), 7); // the last two colours
     QObject other;
-    EXPECT_THROW(read(&other, shortList), EReadError);
+    EXPECT_THROW(readBack<TColorHolder>(&other, shortList), EReadError);
     QByteArray huge = expected;
     huge.replace(QByteArray("XSize\x02\x02", 7), QByteArray("XSize\x04\x00\x00\x01\x00", 10));
     QObject third;
-    EXPECT_THROW(read(&third, huge), EReadError);
+    EXPECT_THROW(readBack<TColorHolder>(&third, huge), EReadError);
 }
 
 #include "test_colorarray.moc"

@@ -7,6 +7,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTreeView>
 
 namespace sw {
@@ -111,8 +112,13 @@ void PictureFileChooser::revealDirectory()
     const QModelIndex index = mFolders->index(mDirectory);
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
         mTree->expand(up);
-    if (index.isValid())
-        mTree->scrollTo(index);
+    if (!index.isValid())
+        return;
+    mTree->scrollTo(index);
+    // Across, the tree only makes sure of the column: bring the folder's
+    // name in, its parent's branch line still showing at the left.
+    QScrollBar *across = mTree->horizontalScrollBar();
+    across->setValue(across->value() + mTree->visualRect(index).left() - mTree->indentation());
 }
 
 bool PictureFileChooser::eventFilter(QObject *watched, QEvent *event)
