@@ -1,12 +1,16 @@
 // Printing the text labels: what a label asks of the report, recorded by a
 // report that draws nothing.
+#include "objects/PaintContext.h"
 #include "objects/TGCounterLabel.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
+#include "platform/Canvas.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TFont.h"
 #include "report/TBaseReport.h"
 
+#include <QImage>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace sw;
@@ -212,4 +216,55 @@ TEST_F(LabelPrint, WingDingsSymbolsPrintInTheDisplayFace)
     EXPECT_EQ(texts[0].text, QStringLiteral("\u2713"));
     EXPECT_EQ(texts[0].fontName, QStringLiteral("Symbola"));
     EXPECT_DOUBLE_EQ(texts[0].fontSize, 24);
+}
+
+// A label printed again and again keeps its layout between labels; every
+// change that moves the text, and a zoom and paint in between, must still
+// reach the paper as on a label printed for the first time.
+TEST_F(LabelPrint, LabelsPrintedAgainFollowEveryChange)
+{
+    auto origin = [this](TGPLabel &label) {
+        report.calls.clear();
+        label.PrintTo(report, 0, 0);
+        const QList<Call> texts = report.ops(QStringLiteral("TextRect"));
+        return texts.isEmpty() ? QPointF(-1, -1) : QPointF(texts.last().x1, texts.last().y1);
+    };
+    auto fresh = [&](const std::function<void(TGPLabel &)> &set) {
+        TGPLabel l;
+        l.SetBounds(10, 10, 200, 40);
+        set(l);
+        return origin(l);
+    };
+    TGPLabel kept;
+    kept.SetBounds(10, 10, 200, 40);
+    origin(kept);
+    const QList<std::function<void(TGPLabel &)>> changes = {
+        [](TGPLabel &l) { l.SetAlignment(taRightJustify); },
+        [](TGPLabel &l) { l.SetBounds(10, 10, 260, 40); },
+        [](TGPLabel &l) { l.SetCaption(QStringLiteral("A longer caption")); },
+        [](TGPLabel &l) { l.Font()->setSize(20); },
+        [](TGPLabel &l) { l.SetDepthShadow(3); },
+        [](TGPLabel &l) { l.SetDirectionShadow(TGBaseLabel::sdLeft); },
+    };
+    QList<std::function<void(TGPLabel &)>> applied;
+    for (const auto &change : changes) {
+        change(kept);
+        applied.append(change);
+        const QPointF expected = fresh([&](TGPLabel &l) {
+            for (const auto &c : applied)
+                c(l);
+        });
+        EXPECT_EQ(origin(kept), expected) << "after change " << applied.size();
+        EXPECT_EQ(origin(kept), expected) << "printed again after change " << applied.size();
+    }
+    // Zoomed and painted on the panel's canvas in between.
+    const QPointF before = origin(kept);
+    kept.SetScale(2.0f);
+    QImage screen(600, 200, QImage::Format_RGB32);
+    {
+        Canvas canvas(&screen);
+        kept.Paint(canvas, PaintContext());
+    }
+    kept.SetScale(1.0f);
+    EXPECT_EQ(origin(kept), before);
 }
