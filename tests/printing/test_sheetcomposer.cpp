@@ -8,6 +8,7 @@
 #include "report/TImageReport.h"
 #include "surface/TGStickwellPanel32.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace sw;
@@ -187,4 +188,18 @@ TEST(PrintRequestTest, OnlyPositionsOnTheSheetCount)
     EXPECT_FALSE(r.anySelected()); // flags 30..500 are still set but not counted
     r.positions[29] = true;
     EXPECT_TRUE(r.anySelected());
+}
+
+// The run looks at the event queue only every few milliseconds, but a
+// "Stop" waiting there still ends it long before its last label.
+TEST_F(Composer, AStopWaitingInTheEventQueueEndsTheRun)
+{
+    SheetComposer composer(panel, request3x10(200));
+    TImageReport report(10, 10);
+    composer.setUpReport(report);
+    QTimer::singleShot(0, [&composer] { composer.requestStop(); });
+    report.Execute();
+    EXPECT_GT(recorder->printedAt.size(), 0);
+    EXPECT_LT(recorder->printedAt.size(), 200 * 30);
+    EXPECT_TRUE(composer.stopRequested());
 }
