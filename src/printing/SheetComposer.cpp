@@ -103,9 +103,11 @@ void SheetComposer::PrintLabels(TBaseReport &report)
             report.SetFont(QStringLiteral("Arial"), 8);
             mPanel.PrintObjects(report, p.x, p.y);
             mPanel.AdvanceObjects();
-            report.StatusFormat = QStringLiteral("Printed label %1 on page %2")
-                                      .arg(p.row * across + p.column + 1)
-                                      .arg(p.sheet + 1);
+            // The status line is only made for a window that shows it.
+            if (report.StatusLabel)
+                report.StatusFormat = QStringLiteral("Printed label %1 on page %2")
+                                          .arg(p.row * across + p.column + 1)
+                                          .arg(p.sheet + 1);
             report.UpdateStatus();
             if (processEvents)
                 processEvents();
