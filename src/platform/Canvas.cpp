@@ -656,6 +656,7 @@ void Canvas::ensureFont()
     mRealised = realised;
     mQFont = mFont->toQFont();
     mMetrics.emplace(mQFont, mPainter->device());
+    mTextMetric.reset();
 }
 
 QFont Canvas::currentQFont()
@@ -744,6 +745,8 @@ void Canvas::StrokePath(const QPainterPath &path)
 TTextMetric Canvas::textMetrics()
 {
     ensureFont();
+    if (mTextMetric)
+        return *mTextMetric;
     const QFontMetrics &fm = *mMetrics;
     TTextMetric m;
     m.ascent = fm.ascent();
@@ -753,6 +756,7 @@ TTextMetric Canvas::textMetrics()
     m.externalLeading = qMax(0, fm.leading());
     m.aveCharWidth = fm.averageCharWidth();
     m.maxCharWidth = fm.maxWidth();
+    mTextMetric = m;
     return m;
 }
 

@@ -248,6 +248,7 @@ private:
     RealisedFont mRealised;
     QFont mQFont;
     std::optional<QFontMetrics> mMetrics; // mQFont on the device
+    std::optional<TTextMetric> mTextMetric; // from mMetrics, once asked for
     ShapedTextCache *mShapedText = nullptr;
 };
 
