@@ -1,6 +1,7 @@
 #include "BenchRun.h"
 
 #include <QFile>
+#include <QTextStream>
 
 #include <algorithm>
 #include <fcntl.h>
@@ -54,6 +55,23 @@ ChildRun runChild(const QString &program, const QStringList &arguments, bool sho
     run.peakMB = double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+namespace {
+
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("QStandardPaths: "))
+        && !message.contains(QLatin1String("propagateSizeHints")))
+        QTextStream(stderr) << message << Qt::endl;
+}
+
+} // namespace
+
+void prepareOffscreen()
+{
+    qInstallMessageHandler(quietMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 double median(std::vector<double> values)

@@ -31,4 +31,9 @@ double loadAverage();
 // Seconds of a monotonic clock, for timing work inside the process.
 double now();
 
+// Before the application object: runs on the offscreen platform and keeps
+// the platform's notes (a missing runtime folder, size hints) off the
+// output; warnings that matter still reach stderr.
+void prepareOffscreen();
+
 } // namespace sw::bench

@@ -97,13 +97,6 @@ void send(QWidget *view, QEvent::Type type, const QPoint &at, Qt::MouseButton bu
     QApplication::sendEvent(view, &event);
 }
 
-// The offscreen platform's notes are noise here.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("QStandardPaths: "))
-        && !message.contains(QLatin1String("propagateSizeHints")))
-        QTextStream(stderr) << message << Qt::endl;
-}
 
 struct Goal
 {
@@ -115,8 +108,7 @@ struct Goal
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(quietMessages);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareOffscreen();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times the design panel and the preview."));

@@ -77,19 +77,11 @@ QString mb(double v)
     return QString::number(v, 'f', 1);
 }
 
-// The offscreen platform's note about a missing runtime folder is noise here.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("QStandardPaths: ")))
-        QTextStream(stderr) << message << Qt::endl;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(quietMessages);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareOffscreen();
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times skprint on four designs at several sheet counts."));
@@ -224,10 +216,10 @@ int main(int argc, char **argv)
             out() << " 1000 sheets " << QString::number(big.seconds, 'f', 3) << " s (goal "
                   << QString::number(job.goalSeconds, 'f', 2) << ": " << (big.seconds <= job.goalSeconds ? "met" : "missed")
                   << "), cpu " << QString::number(big.cpu, 'f', 3) << " s, " << mb(big.peakMB) << " MB, PDF " << mb(big.pdfKB / 1024) << " MB, load "
-                  << QString::number(big.load, 'f', 2) << ";";
+                  << QString::number(big.load, 'f', 2);
             if (ours.count(10)) {
                 const double flat = big.peakMB / ours.at(10).peakMB;
-                out() << " memory 1000/10 sheets x" << QString::number(flat, 'f', 2) << " ("
+                out() << "; memory 1000/10 sheets x" << QString::number(flat, 'f', 2) << " ("
                       << (flat <= 1.1 ? "flat" : "grows") << ")";
             }
             for (size_t i = 1; i < exporters.size(); ++i) {
