@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "printing/LabelFileJob.h"
+#include "printing/MergeCheck.h"
 #include "printing/PrintCheck.h"
 #include "surface/TGStickwellPanel32.h"
 #include "report/TImageReport.h"
@@ -155,13 +156,21 @@ int main(int argc, char **argv)
         QStringLiteral("leave-out-unprintable"),
         QStringLiteral("Print even when some objects cannot be printed as they stand (such as a barcode whose data "
                        "its symbology refuses), leaving those objects out."));
+    const QCommandLineOption mergeOption(
+        QStringLiteral("merge"),
+        QStringLiteral("Fill the labels' fields (${Column}) from this CSV file: one label per record in the selected "
+                       "positions, on as many sheets as the records need."),
+        QStringLiteral("csv"));
+    const QCommandLineOption copiesOption(QStringLiteral("copies"),
+                                          QStringLiteral("Labels per record with --merge (default 1)."),
+                                          QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption textOption(QStringLiteral("text"),
                                         QStringLiteral("Show the label file as text: every object with its stored "
                                                        "properties, then the layout."));
     const QCommandLineOption resaveOption(QStringLiteral("resave"),
                                           QStringLiteral("Read the label file IN and write it again as OUT."));
     parser.addOptions({listOption, printerOption, pdfOption, pngOption, dpiOption, sheetsOption, positionsOption,
-                       leaveOutOption, textOption, resaveOption});
+                       mergeOption, copiesOption, leaveOutOption, textOption, resaveOption});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file (.sk) to print."));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
@@ -172,7 +181,8 @@ int main(int argc, char **argv)
         return Done;
     }
     const bool printing = parser.isSet(printerOption) || parser.isSet(pdfOption) || parser.isSet(pngOption)
-                          || parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(dpiOption);
+                          || parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(dpiOption)
+                          || parser.isSet(mergeOption) || parser.isSet(copiesOption);
     if ((parser.isSet(textOption) || parser.isSet(resaveOption)) && printing)
         return fail(BadUsage, QStringLiteral("--text and --resave take no printing options"));
 
@@ -215,6 +225,14 @@ int main(int argc, char **argv)
         return fail(BadUsage, QStringLiteral("--positions needs at least one position, e.g. 1,4-6"));
     if (parser.isSet(printerOption) && parser.isSet(pdfOption))
         return fail(BadUsage, QStringLiteral("choose either --printer or --output, not both"));
+    const bool merging = parser.isSet(mergeOption);
+    if (merging && parser.isSet(sheetsOption))
+        return fail(BadUsage, QStringLiteral("--sheets does not go with --merge: the records decide the sheets"));
+    if (!merging && parser.isSet(copiesOption))
+        return fail(BadUsage, QStringLiteral("--copies goes with --merge"));
+    const int copies = parser.value(copiesOption).toInt(&ok);
+    if (!ok || copies < 1 || copies > 9999)
+        return fail(BadUsage, QStringLiteral("--copies takes a number from 1 to 9999"));
 
     try {
         // The installation's fine tuning, as the program keeps it.
@@ -235,8 +253,27 @@ int main(int argc, char **argv)
         if (!request.anySelected())
             return fail(BadUsage, QStringLiteral("Need at least one label selected"));
 
+        if (merging) {
+            request.dataFile = parser.value(mergeOption);
+            request.copiesPerRecord = copies;
+            const MergeCheck merge(job->panel(), request.dataFile);
+            if (merge.failed())
+                return fail(BadInput, merge.error());
+            request.records = merge.dataFile().records;
+            if (!merge.unknownFields().isEmpty())
+                err() << "skprint: warning: " << merge.unknownFieldsWarning() << '\n';
+            if (!merge.printable()) {
+                for (const QString &problem : merge.problems())
+                    err() << "skprint: " << problem << '\n';
+                if (!parser.isSet(leaveOutOption)) {
+                    err() << "skprint: nothing printed (--leave-out-unprintable prints the labels without these "
+                             "objects where they cannot be printed)\n";
+                    return Unprintable;
+                }
+            }
+        }
         PrintCheck check(job->panel());
-        if (!check.ok()) {
+        if (!merging && !check.ok()) {
             for (const QString &problem : check.problems())
                 err() << "skprint: " << problem << '\n';
             if (!parser.isSet(leaveOutOption)) {
@@ -259,16 +296,22 @@ int main(int argc, char **argv)
                 return fail(NotWritten, QStringLiteral("cannot write %1: %2").arg(o->path(), why));
         }
 
+        // What the run prints: sheets and labels.
+        const auto labelsOf = [](const PrintRequest &r) {
+            return r.merging() ? int(r.mergedLabels()) : r.sheets * r.selectedCount();
+        };
+        const auto sheetsOf = [](const PrintRequest &r) { return r.merging() ? r.mergedSheets() : r.sheets; };
+        PrintRequest first = request;
+        first.sheets = 1;
+        first.maxSheets = 1;
         if (png) {
-            PrintRequest first = request;
-            first.sheets = 1;
             TImageReport report(dpi, dpi);
             job->print(first, report);
             if (report.PageImageCount() < 1 || !report.PageImage(0).save(png->path(), "PNG") || !png->written())
                 return fail(NotWritten, QStringLiteral("cannot write %1").arg(png->path()));
             if (!pdf && !parser.isSet(printerOption)) {
                 png->keep();
-                out() << "Wrote " << amount(1, first.selectedCount()) << " to " << png->path() << Qt::endl;
+                out() << "Wrote " << amount(1, labelsOf(first)) << " to " << png->path() << Qt::endl;
                 return Done;
             }
         }
@@ -287,14 +330,14 @@ int main(int argc, char **argv)
         if (report.PrinterDevice().isPdfPrinter() && report.PrinterDevice().OutputFileName().isEmpty())
             return fail(NotWritten, QStringLiteral("there is no printer; use --output FILE to write a PDF file"));
         job->print(request, report);
-        const QString total = amount(request.sheets, request.sheets * request.selectedCount());
+        const QString total = amount(sheetsOf(request), labelsOf(request));
         if (report.Aborted())
             return fail(NotWritten, QStringLiteral("printing was cancelled"));
         if (pdf && !pdf->written())
             return fail(NotWritten, QStringLiteral("cannot write %1").arg(pdf->path()));
         if (png) {
             png->keep();
-            out() << "Wrote " << amount(1, request.selectedCount()) << " to " << png->path() << Qt::endl;
+            out() << "Wrote " << amount(1, labelsOf(first)) << " to " << png->path() << Qt::endl;
         }
         if (pdf) {
             pdf->keep();

@@ -217,22 +217,45 @@ void TGBaseLabel::BoundsChanged()
 
 QString TGBaseLabel::SelectFont(Canvas &canvas) const
 {
+    return selectFont(canvas, mCaption);
+}
+
+QString TGBaseLabel::selectFont(Canvas &canvas, const QString &caption) const
+{
     TFont *f = canvas.Font();
     f->Assign(*mFont);
     if (ScaleFactor() != 1.0f)
         f->setSize(truncTowardZero(mFont->size() * static_cast<double>(ScaleFactor())));
     QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), mCaption, &face, &text);
+    SymbolFontMap::forDisplay(mFont->name(), caption, &face, &text);
     f->setName(face);
     return text;
 }
 
 void TGBaseLabel::Layout(Canvas &canvas)
 {
+    layoutText(canvas, mCaption);
+}
+
+QString TGBaseLabel::PrintedCaption() const
+{
+    return hasPrintSubstitution() ? oneLine(substituted(mCaption)) : mCaption;
+}
+
+QString TGBaseLabel::oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+void TGBaseLabel::layoutText(Canvas &canvas, const QString &caption)
+{
     if (!mNeedsLayout)
         return;
     const int a = mAngle;
-    const QString text = SelectFont(canvas);
+    const QString text = selectFont(canvas, caption);
     if (a != 0)
         canvas.setFontEscapement(a * 10);
 
@@ -409,11 +432,16 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     auto x = [&](double p) { return xOff + (Left() + p) / ppi; };
     auto y = [&](double q) { return yOff + (Top() + q) / ppi; };
 
-    // The layout in screen pixels, as on the design panel.
+    // The layout in screen pixels, as on the design panel. A merged
+    // caption is laid out as if it had been typed; the box it fits to is
+    // given back afterwards, so every record starts from the design's box.
+    const QString caption = PrintedCaption();
+    const QRect designBox = BoundsRect();
+    const bool merged = hasPrintSubstitution();
     mNeedsLayout = true;
     {
         ScreenCanvas screen;
-        Layout(screen.canvas());
+        layoutText(screen.canvas(), caption);
     }
 
     if (!mTransparent) {
@@ -423,7 +451,7 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     }
 
     QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), mCaption, &face, &text);
+    SymbolFontMap::forDisplay(mFont->name(), caption, &face, &text);
     report.SetFont(face, mFont->size());
     const TFontStyles style = mFont->style();
     report.SetFontBold(style.testFlag(fsBold));
@@ -452,6 +480,10 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
         report.Rectangle(x(0), y(0), x(Width()), y(Height()));
     }
     report.SetFontRotation(0);
+    if (merged && BoundsRect() != designBox) {
+        fitBounds(designBox.x(), designBox.y(), designBox.width(), designBox.height());
+        mNeedsLayout = true;
+    }
 }
 
 // ---- commands and menu -------------------------------------------------------------------------

@@ -129,6 +129,10 @@ public:
     // into the symbols the display face draws (the face is replaced too).
     QString SelectFont(Canvas &canvas) const;
 
+    // The caption a print draws: the caption through the print
+    // substitution, a line break in a field's value printing as a space.
+    virtual QString PrintedCaption() const;
+
     // Widens and heightens the box (never shrinks it) so that the caption
     // fits; only at angle 0.
     void GrowToFit();
@@ -148,6 +152,7 @@ public:
     void UpdateMenuChecks() override;
     void ApplyFont(const TFont &font) override;
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
+    QStringList SubstitutedTexts() const override { return {mCaption}; }
 
 protected:
     // True while the object is being read from a stream: setters then only
@@ -160,10 +165,16 @@ protected:
     virtual bool autoSizes() const { return true; }
     // Appends "-" and the "Rotation" submenu.
     void addRotationMenu();
+    // The text with its line breaks as spaces.
+    static QString oneLine(QString text);
 
 private:
     void fontChanged();
     void updateOffsets();
+    // Layout and SelectFont for a given text (the caption, or the caption
+    // a print draws).
+    void layoutText(Canvas &canvas, const QString &caption);
+    QString selectFont(Canvas &canvas, const QString &caption) const;
 
     TBorderStyle mBorderStyle = bsNone;
     int mBorderItem = -1;

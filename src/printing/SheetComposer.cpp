@@ -1,6 +1,9 @@
 #include "printing/SheetComposer.h"
 
 #include "layouts/PaperCodes.h"
+#include "merge/CsvReader.h"
+#include "merge/MergeFields.h"
+#include "printing/PrintSubstitution.h"
 #include "platform/GraphicsTypes.h"
 #include "report/TBaseReport.h"
 #include "surface/TGBasePanel.h"
@@ -18,6 +21,13 @@ SheetComposer::SheetComposer(TGBasePanel &panel, const PrintRequest &request)
     if (mRequest.preview)
         mPanel.setPreviewMode(true);
     mPanel.ResetObjectsForPrinting();
+}
+
+int SheetComposer::sheets() const
+{
+    if (mRequest.preview)
+        return 1;
+    return std::max(1, mRequest.merging() ? mRequest.mergedSheets() : mRequest.sheets);
 }
 
 double SheetComposer::topMargin() const
@@ -40,7 +50,7 @@ double SheetComposer::vertPitch() const
     return mRequest.layout.VertPitch + mRequest.tuning.VerticalSpacing * PrinterFineTuning::Step;
 }
 
-void SheetComposer::forEachPosition(const std::function<void(const LabelPlacement &)> &label,
+void SheetComposer::forEachPosition(const std::function<bool(const LabelPlacement &)> &label,
                                     const std::function<void()> &newSheet) const
 {
     const TLabelLayout &l = mRequest.layout;
@@ -49,8 +59,10 @@ void SheetComposer::forEachPosition(const std::function<void(const LabelPlacemen
     const int halfColumns = l.NumAcross / 2;
     const int halfRows = l.NumDown / 2;
     const int sheetCount = sheets();
+    // A merged run stops after the last record's labels, mid-sheet.
+    qint64 labelsLeft = mRequest.merging() ? mRequest.mergedLabels() : -1;
     int sheet = 0, row = 0, column = -1;
-    while (!mStop) {
+    while (!mStop && labelsLeft != 0) {
         ++column;
         if (column + 1 > l.NumAcross) {
             column = 0;
@@ -78,14 +90,22 @@ void SheetComposer::forEachPosition(const std::function<void(const LabelPlacemen
             p.x += l.RightHalfOffset;
         if (row + 1 > halfRows && l.LowerHalfOffset > 0)
             p.y += l.LowerHalfOffset;
-        label(p);
+        if (!label(p))
+            break;
+        if (labelsLeft > 0)
+            --labelsLeft;
     }
 }
 
 std::vector<LabelPlacement> SheetComposer::placements() const
 {
     std::vector<LabelPlacement> all;
-    forEachPosition([&all](const LabelPlacement &p) { all.push_back(p); }, [] {});
+    forEachPosition(
+        [&all](const LabelPlacement &p) {
+            all.push_back(p);
+            return true;
+        },
+        [] {});
     return all;
 }
 
@@ -113,26 +133,56 @@ void SheetComposer::BeforePrintLabels(TBaseReport &report)
     report.StatusText << QString() << QString();
 }
 
+void SheetComposer::printLabel(TBaseReport &report, const LabelPlacement &p)
+{
+    report.SetBrush(clBlack, bsClear);
+    report.SetPen(clBlack, psSolid, -1, pmCopy);
+    report.SetFont(QStringLiteral("Arial"), 8);
+    mPanel.PrintObjects(report, p.x, p.y);
+    mPanel.AdvanceObjects();
+    report.StatusFormat = QStringLiteral("Printed label %1 on page %2")
+                              .arg(p.row * mRequest.layout.NumAcross + p.column + 1)
+                              .arg(p.sheet + 1);
+    report.UpdateStatus();
+    if (processEvents)
+        processEvents();
+    if (report.Aborted())
+        mStop = true;
+}
+
 void SheetComposer::PrintLabels(TBaseReport &report)
 {
-    const int across = mRequest.layout.NumAcross;
+    const auto newSheet = [&report] { report.NewPage(); };
+    if (!mRequest.merging()) {
+        forEachPosition(
+            [&](const LabelPlacement &p) {
+                printLabel(report, p);
+                return true;
+            },
+            newSheet);
+        return;
+    }
+    // The records stream from the file: one is held at a time, however
+    // many the file has.
+    CsvReader reader(mRequest.dataFile);
+    MergeFields fields(reader.columns());
+    QStringList record;
+    PrintSubstitution substitution(mPanel, fields.substitution());
+    const int copies = std::max(1, mRequest.copiesPerRecord);
+    int copy = copies;
     forEachPosition(
         [&](const LabelPlacement &p) {
-            report.SetBrush(clBlack, bsClear);
-            report.SetPen(clBlack, psSolid, -1, pmCopy);
-            report.SetFont(QStringLiteral("Arial"), 8);
-            mPanel.PrintObjects(report, p.x, p.y);
-            mPanel.AdvanceObjects();
-            report.StatusFormat = QStringLiteral("Printed label %1 on page %2")
-                                      .arg(p.row * across + p.column + 1)
-                                      .arg(p.sheet + 1);
-            report.UpdateStatus();
-            if (processEvents)
-                processEvents();
-            if (report.Aborted())
-                mStop = true;
+            if (copy == copies) {
+                if (!reader.next(record))
+                    return false; // the file is shorter than when it was checked
+                fields.setRecord(record);
+                copy = 0;
+            }
+            ++copy;
+            printLabel(report, p);
+            return true;
         },
-        [&report] { report.NewPage(); });
+        newSheet);
 }
 
 QString SheetComposer::closingMessage(bool aborted) const
