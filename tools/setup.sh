@@ -11,6 +11,9 @@ STICKWELL_PACKAGES=(
   libzint-dev zbar-tools zxing-cpp-tools zlib1g-dev
   dpkg-dev desktop-file-utils libxml2-utils man-db shared-mime-info
   cups-daemon cups-client
+  # RTF from other programs for the rich-text tests (LibreOffice is used
+  # too when it is installed, but it is too heavy to install here).
+  pandoc abiword
 )
 
 stickwell_install_packages() {

@@ -1,12 +1,15 @@
 // skprint: prints a label file without opening a window, to any printer the
 // system offers or to a PDF file, or renders the first sheet to a PNG; and
-// shows a label file as text or saves it again.
+// shows a label file as text or saves it again; or prints the printer test
+// sheet of a layout.
 #include "persistence/LabelFileDumper.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "printing/LabelFileJob.h"
 #include "printing/MergeCheck.h"
 #include "printing/PrintCheck.h"
+#include "printing/StartLayout.h"
+#include "printing/TestSheet.h"
 #include "surface/TGStickwellPanel32.h"
 #include "report/TImageReport.h"
 #include "report/printer/TRPDevice.h"
@@ -18,7 +21,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <exception>
+#include <functional>
 
 using namespace sw;
 
@@ -117,6 +122,111 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
     err() << qFormatLogMessage(type, context, message) << Qt::endl;
 }
 
+// Where a run goes: the first sheet to a PNG, the whole run to a PDF file
+// or a printer (the system's default without either).
+struct Destinations
+{
+    QString png;
+    QString pdf;
+    QString printer;
+    int dpi = 150;
+};
+
+// Runs `print` on every destination. `print(report, firstSheetOnly)` prints
+// the job on the report; `sheets` and `labels` count what one run prints,
+// `firstSheetLabels` what its first sheet holds, `what` names it in the
+// closing line (empty: the sheets and labels).
+int printOn(const Destinations &to, const std::function<void(TBaseReport &, bool)> &print, int sheets, int labels,
+            int firstSheetLabels, const QString &what = QString())
+{
+    const auto done = [&what](int sheetCount, int labelCount) {
+        return what.isEmpty() ? amount(sheetCount, labelCount) : what;
+    };
+    std::unique_ptr<Output> png, pdf;
+    if (!to.png.isEmpty())
+        png = std::make_unique<Output>(to.png);
+    if (!to.pdf.isEmpty())
+        pdf = std::make_unique<Output>(to.pdf);
+    for (Output *o : {png.get(), pdf.get()}) {
+        if (!o)
+            continue;
+        const QString why = o->prepare();
+        if (!why.isEmpty())
+            return fail(NotWritten, QStringLiteral("cannot write %1: %2").arg(o->path(), why));
+    }
+
+    if (png) {
+        TImageReport report(to.dpi, to.dpi);
+        print(report, true);
+        if (report.PageImageCount() < 1 || !report.PageImage(0).save(png->path(), "PNG") || !png->written())
+            return fail(NotWritten, QStringLiteral("cannot write %1").arg(png->path()));
+        if (!pdf && to.printer.isEmpty()) {
+            png->keep();
+            out() << "Wrote " << done(1, firstSheetLabels) << " to " << png->path() << Qt::endl;
+            return Done;
+        }
+    }
+
+    TReportPrinter report;
+    if (pdf) {
+        report.setPrinterIndex(report.PrinterDevice().PdfPrinterIndex());
+        report.PrinterDevice().setOutputFileName(pdf->path());
+    } else if (!to.printer.isEmpty()) {
+        const int index = selectPrinter(report, to.printer);
+        if (index < 0)
+            return fail(NotWritten,
+                        QStringLiteral("no printer named %1 (skprint --list-printers shows them)").arg(to.printer));
+        report.setPrinterIndex(index);
+    }
+    if (report.PrinterDevice().isPdfPrinter() && report.PrinterDevice().OutputFileName().isEmpty())
+        return fail(NotWritten, QStringLiteral("there is no printer; use --output FILE to write a PDF file"));
+    print(report, false);
+    if (report.Aborted())
+        return fail(NotWritten, QStringLiteral("printing was cancelled"));
+    if (pdf && !pdf->written())
+        return fail(NotWritten, QStringLiteral("cannot write %1").arg(pdf->path()));
+    if (png) {
+        png->keep();
+        out() << "Wrote " << done(1, firstSheetLabels) << " to " << png->path() << Qt::endl;
+    }
+    if (pdf) {
+        pdf->keep();
+        out() << "Wrote " << done(sheets, labels) << " to " << pdf->path() << Qt::endl;
+    } else {
+        out() << "Sent " << done(sheets, labels) << " to " << report.PrinterDevice().deviceName() << Qt::endl;
+    }
+    return Done;
+}
+
+// The printer test sheet of a label file's layout, or of the layout the
+// program starts with when no file is named.
+int printTestSheet(const QStringList &files, const Destinations &to)
+{
+    try {
+        IniFile ini(ProgramFolder::filePath(QStringLiteral("SK.INI")));
+        PrinterFineTuning::current() = PrinterFineTuning::load(ini);
+        TLabelLayout layout;
+        if (files.isEmpty()) {
+            layout = StartLayout::read(ini);
+        } else {
+            try {
+                layout = LabelFileJob(files.first()).layout();
+            } catch (const std::exception &e) {
+                return fail(BadInput, QString::fromUtf8(e.what()));
+            }
+        }
+        const TestSheet sheet(layout, PrinterFineTuning::current());
+        const QString what = QStringLiteral("a test sheet of %1 (%2 labels)")
+                                 .arg(layout.LayoutName.trimmed().isEmpty() ? QStringLiteral("the layout")
+                                                                             : layout.LayoutName.trimmed())
+                                 .arg(sheet.positionCount());
+        return printOn(to, [&sheet](TBaseReport &report, bool) { sheet.print(report); }, 1, sheet.positionCount(),
+                       sheet.positionCount(), what);
+    } catch (const std::exception &e) {
+        return fail(NotWritten, QString::fromUtf8(e.what()));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -169,8 +279,13 @@ int main(int argc, char **argv)
                                                        "properties, then the layout."));
     const QCommandLineOption resaveOption(QStringLiteral("resave"),
                                           QStringLiteral("Read the label file IN and write it again as OUT."));
+    const QCommandLineOption testSheetOption(
+        QStringLiteral("test-sheet"),
+        QStringLiteral("Print the printer test sheet instead of a design: every label's outline and the scales "
+                       "that measure the printer's fine tuning, on the label file's layout or, without a file, "
+                       "on the layout the program starts with."));
     parser.addOptions({listOption, printerOption, pdfOption, pngOption, dpiOption, sheetsOption, positionsOption,
-                       mergeOption, copiesOption, leaveOutOption, textOption, resaveOption});
+                       mergeOption, copiesOption, leaveOutOption, textOption, resaveOption, testSheetOption});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file (.sk) to print."));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
@@ -182,7 +297,7 @@ int main(int argc, char **argv)
     }
     const bool printing = parser.isSet(printerOption) || parser.isSet(pdfOption) || parser.isSet(pngOption)
                           || parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(dpiOption)
-                          || parser.isSet(mergeOption) || parser.isSet(copiesOption);
+                          || parser.isSet(mergeOption) || parser.isSet(copiesOption) || parser.isSet(testSheetOption);
     if ((parser.isSet(textOption) || parser.isSet(resaveOption)) && printing)
         return fail(BadUsage, QStringLiteral("--text and --resave take no printing options"));
 
@@ -212,7 +327,15 @@ int main(int argc, char **argv)
         return fail(BadInput, QString::fromUtf8(e.what()));
     }
 
-    if (files.size() != 1)
+    const bool testSheet = parser.isSet(testSheetOption);
+    if (testSheet && files.size() > 1)
+        return fail(BadUsage, QStringLiteral("--test-sheet takes at most one label file, whose layout it prints"));
+    if (testSheet
+        && (parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(leaveOutOption)
+            || parser.isSet(mergeOption) || parser.isSet(copiesOption)))
+        return fail(BadUsage, QStringLiteral("--test-sheet prints one whole sheet: no --sheets, --positions, "
+                                             "--merge, --copies or --leave-out-unprintable"));
+    if (!testSheet && files.size() != 1)
         return fail(BadUsage, QStringLiteral("name one label file to print (see --help)"));
     bool ok = false;
     const int sheets = parser.value(sheetsOption).toInt(&ok);
@@ -233,6 +356,13 @@ int main(int argc, char **argv)
     const int copies = parser.value(copiesOption).toInt(&ok);
     if (!ok || copies < 1 || copies > 9999)
         return fail(BadUsage, QStringLiteral("--copies takes a number from 1 to 9999"));
+    Destinations to;
+    to.png = parser.value(pngOption);
+    to.pdf = parser.value(pdfOption);
+    to.printer = parser.value(printerOption);
+    to.dpi = dpi;
+    if (testSheet)
+        return printTestSheet(files, to);
 
     try {
         // The installation's fine tuning, as the program keeps it.
@@ -283,69 +413,21 @@ int main(int argc, char **argv)
             check.leaveOut();
         }
 
-        std::unique_ptr<Output> png, pdf;
-        if (parser.isSet(pngOption))
-            png = std::make_unique<Output>(parser.value(pngOption));
-        if (parser.isSet(pdfOption))
-            pdf = std::make_unique<Output>(parser.value(pdfOption));
-        for (Output *o : {png.get(), pdf.get()}) {
-            if (!o)
-                continue;
-            const QString why = o->prepare();
-            if (!why.isEmpty())
-                return fail(NotWritten, QStringLiteral("cannot write %1: %2").arg(o->path(), why));
-        }
-
-        // What the run prints: sheets and labels.
-        const auto labelsOf = [](const PrintRequest &r) {
-            return r.merging() ? int(r.mergedLabels()) : r.sheets * r.selectedCount();
-        };
-        const auto sheetsOf = [](const PrintRequest &r) { return r.merging() ? r.mergedSheets() : r.sheets; };
-        PrintRequest first = request;
-        first.sheets = 1;
-        first.maxSheets = 1;
-        if (png) {
-            TImageReport report(dpi, dpi);
-            job->print(first, report);
-            if (report.PageImageCount() < 1 || !report.PageImage(0).save(png->path(), "PNG") || !png->written())
-                return fail(NotWritten, QStringLiteral("cannot write %1").arg(png->path()));
-            if (!pdf && !parser.isSet(printerOption)) {
-                png->keep();
-                out() << "Wrote " << amount(1, labelsOf(first)) << " to " << png->path() << Qt::endl;
-                return Done;
-            }
-        }
-
-        TReportPrinter report;
-        if (pdf) {
-            report.setPrinterIndex(report.PrinterDevice().PdfPrinterIndex());
-            report.PrinterDevice().setOutputFileName(pdf->path());
-        } else if (parser.isSet(printerOption)) {
-            const int index = selectPrinter(report, parser.value(printerOption));
-            if (index < 0)
-                return fail(NotWritten, QStringLiteral("no printer named %1 (skprint --list-printers shows them)")
-                                            .arg(parser.value(printerOption)));
-            report.setPrinterIndex(index);
-        }
-        if (report.PrinterDevice().isPdfPrinter() && report.PrinterDevice().OutputFileName().isEmpty())
-            return fail(NotWritten, QStringLiteral("there is no printer; use --output FILE to write a PDF file"));
-        job->print(request, report);
-        const QString total = amount(sheetsOf(request), labelsOf(request));
-        if (report.Aborted())
-            return fail(NotWritten, QStringLiteral("printing was cancelled"));
-        if (pdf && !pdf->written())
-            return fail(NotWritten, QStringLiteral("cannot write %1").arg(pdf->path()));
-        if (png) {
-            png->keep();
-            out() << "Wrote " << amount(1, labelsOf(first)) << " to " << png->path() << Qt::endl;
-        }
-        if (pdf) {
-            pdf->keep();
-            out() << "Wrote " << total << " to " << pdf->path() << Qt::endl;
-        } else {
-            out() << "Sent " << total << " to " << report.PrinterDevice().deviceName() << Qt::endl;
-        }
-        return Done;
+        // A merged run's first sheet holds fewer labels than a full one
+        // when the records run out on it.
+        const int labels = request.merging() ? int(request.mergedLabels()) : request.sheets * request.selectedCount();
+        const int sheetCount = request.merging() ? request.mergedSheets() : request.sheets;
+        return printOn(
+            to,
+            [&](TBaseReport &report, bool firstSheetOnly) {
+                PrintRequest run = request;
+                if (firstSheetOnly) {
+                    run.sheets = 1;
+                    run.maxSheets = 1;
+                }
+                job->print(run, report);
+            },
+            sheetCount, labels, std::min(labels, request.selectedCount()));
     } catch (const std::exception &e) {
         return fail(NotWritten, QString::fromUtf8(e.what()));
     }

@@ -28,10 +28,10 @@ class TGGraphicControl : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int Tag READ Tag WRITE setTag)
-    Q_PROPERTY(int Left READ Left WRITE setLeft)
-    Q_PROPERTY(int Top READ Top WRITE setTop)
-    Q_PROPERTY(int Width READ Width WRITE setWidth)
-    Q_PROPERTY(int Height READ Height WRITE setHeight)
+    Q_PROPERTY(int Left READ storedLeft WRITE setLeft)
+    Q_PROPERTY(int Top READ storedTop WRITE setTop)
+    Q_PROPERTY(int Width READ storedWidth WRITE setWidth)
+    Q_PROPERTY(int Height READ storedHeight WRITE setHeight)
     Q_PROPERTY(short Cursor READ Cursor WRITE setCursor)
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)
     Q_PROPERTY(bool Locked READ Locked WRITE SetLocked)
@@ -68,6 +68,11 @@ public:
     QRect BoundsRect() const { return mBounds; }
     // The bounds at zoom 1.0.
     QRect unitBounds() const { return mUnitBounds; }
+    // What the stream writes as Left, Top, Width and Height: the bounds, or
+    // while `on` the bounds at zoom 1.0 whatever the zoom, for copies of
+    // the design that must not depend on it (the edit history's). Reading
+    // such a copy gives an object at 1.0; SetScale then zooms it.
+    void setStreamsUnitBounds(bool on) { mStreamsUnitBounds = on; }
     short Cursor() const { return mCursor; }
     void setCursor(short v) { mCursor = v; }
     QString Hint() const { return mHint; }
@@ -177,6 +182,15 @@ private:
     // a change.
     void derive(const std::function<void()> &work);
 
+    int storedLeft() const { return storedBounds().x(); }
+    int storedTop() const { return storedBounds().y(); }
+    int storedWidth() const { return storedBounds().width(); }
+    int storedHeight() const { return storedBounds().height(); }
+    const QRect &storedBounds() const
+    {
+        return mStreamsUnitBounds && mScaleFactor != 1.0f ? mUnitBounds : mBounds;
+    }
+
     int mTag = 0;
     QRect mBounds;
     short mCursor = 0;
@@ -188,6 +202,7 @@ private:
     bool mDeriving = false;
     bool mLoading = false;
     bool mMenuBuilt = false;
+    bool mStreamsUnitBounds = false;
     float mScaleFactor = 1.0f;
     QRect mUnitBounds;
     // The bounds BoundsChanged last saw; unknown until Loaded or the first

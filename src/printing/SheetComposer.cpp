@@ -16,6 +16,7 @@ SheetComposer::SheetComposer(TGBasePanel &panel, const PrintRequest &request)
     : processEvents([] { QCoreApplication::processEvents(); })
     , mPanel(panel)
     , mRequest(request)
+    , mGeometry(request.layout, request.tuning)
 {
     mPanel.setPrinting(true);
     if (mRequest.preview)
@@ -30,34 +31,12 @@ int SheetComposer::sheets() const
     return std::max(1, mRequest.merging() ? mRequest.mergedSheets() : mRequest.sheets);
 }
 
-double SheetComposer::topMargin() const
-{
-    return mRequest.layout.TopMargin + mRequest.tuning.TopMarginNudge * PrinterFineTuning::Step;
-}
-
-double SheetComposer::leftMargin() const
-{
-    return mRequest.layout.LeftMargin + mRequest.tuning.LeftMarginNudge * PrinterFineTuning::Step;
-}
-
-double SheetComposer::horizPitch() const
-{
-    return mRequest.layout.HorizPitch + mRequest.tuning.HorizontalSpacing * PrinterFineTuning::Step;
-}
-
-double SheetComposer::vertPitch() const
-{
-    return mRequest.layout.VertPitch + mRequest.tuning.VerticalSpacing * PrinterFineTuning::Step;
-}
-
 void SheetComposer::forEachPosition(const std::function<bool(const LabelPlacement &)> &label,
                                     const std::function<void()> &newSheet) const
 {
     const TLabelLayout &l = mRequest.layout;
     if (l.NumAcross < 1 || l.NumDown < 1)
         return;
-    const int halfColumns = l.NumAcross / 2;
-    const int halfRows = l.NumDown / 2;
     const int sheetCount = sheets();
     // A merged run stops after the last record's labels, mid-sheet.
     qint64 labelsLeft = mRequest.merging() ? mRequest.mergedLabels() : -1;
@@ -84,12 +63,9 @@ void SheetComposer::forEachPosition(const std::function<bool(const LabelPlacemen
         p.sheet = sheet;
         p.column = column;
         p.row = row;
-        p.x = leftMargin() + column * horizPitch();
-        p.y = topMargin() + row * vertPitch();
-        if (column + 1 > halfColumns && l.RightHalfOffset > 0)
-            p.x += l.RightHalfOffset;
-        if (row + 1 > halfRows && l.LowerHalfOffset > 0)
-            p.y += l.LowerHalfOffset;
+        const QPointF corner = mGeometry.labelCorner(column, row);
+        p.x = corner.x();
+        p.y = corner.y();
         if (!label(p))
             break;
         if (labelsLeft > 0)
@@ -109,9 +85,8 @@ std::vector<LabelPlacement> SheetComposer::placements() const
     return all;
 }
 
-void SheetComposer::setUpReport(TBaseReport &report)
+void SheetComposer::selectPaper(TBaseReport &report, const QString &code)
 {
-    const QString &code = mRequest.layout.PaperCode;
     if (code == QLatin1String("LTR") || code == QLatin1String("LTRL"))
         report.SelectPaper(1, 0, 0);
     else if (code == QLatin1String("A4") || code == QLatin1String("A4L"))
@@ -119,6 +94,11 @@ void SheetComposer::setUpReport(TBaseReport &report)
     else if (code == QLatin1String("A5"))
         report.SelectPaper(11, 0, 0);
     report.setOrientation(isLandscape(code) ? poLandScape : poPortrait);
+}
+
+void SheetComposer::setUpReport(TBaseReport &report)
+{
+    selectPaper(report, mRequest.layout.PaperCode);
     report.OnPrint = [this](TBaseReport &r) { PrintLabels(r); };
     report.OnBeforePrint = [this](TBaseReport &r) { BeforePrintLabels(r); };
     report.OnPrintPage = nullptr;

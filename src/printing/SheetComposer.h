@@ -20,6 +20,7 @@
 // through the objects' print substitution; the objects' stored texts stay
 // as they are. It ends after the last record's last copy.
 #include "printing/PrintRequest.h"
+#include "printing/SheetGeometry.h"
 
 #include <QString>
 #include <functional>
@@ -55,10 +56,11 @@ public:
     // 1 for a preview; the sheets the records need for a merged run.
     int sheets() const;
     // The layout's pitches and margins with the fine-tuning corrections.
-    double topMargin() const;
-    double leftMargin() const;
-    double horizPitch() const;
-    double vertPitch() const;
+    const SheetGeometry &geometry() const { return mGeometry; }
+    double topMargin() const { return mGeometry.topMargin(); }
+    double leftMargin() const { return mGeometry.leftMargin(); }
+    double horizPitch() const { return mGeometry.horizPitch(); }
+    double vertPitch() const { return mGeometry.vertPitch(); }
 
     // Every label the run prints, in printing order.
     std::vector<LabelPlacement> placements() const;
@@ -66,6 +68,9 @@ public:
     // Selects the paper and orientation from the paper code and installs
     // the run's handlers (OnBeforePrint, OnPrint).
     void setUpReport(TBaseReport &report);
+    // The paper and orientation of a paper code ("LTR", "LTRL", "A4",
+    // "A4L", "A5"); any other code leaves the paper as it is.
+    static void selectPaper(TBaseReport &report, const QString &paperCode);
     // The status lines shown before the first label.
     void BeforePrintLabels(TBaseReport &report);
     // The page loop: draws every placement, one sheet per page.
@@ -92,6 +97,7 @@ private:
 
     TGBasePanel &mPanel;
     PrintRequest mRequest;
+    SheetGeometry mGeometry;
     bool mStop = false;
 };
 

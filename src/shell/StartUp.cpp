@@ -7,6 +7,7 @@
 #include "objects/ui/TGImageBrowser.h"
 #include "objects/ui/TSuperShapeProperties.h"
 #include "objects/ui/TMultiLineTextEditor.h"
+#include "objects/ui/TRichTextLabelEditor.h"
 #include "objects/ui/WidgetMenuPresenter.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
@@ -32,6 +33,7 @@ void installWindowServices()
     TGImageBrowser::install();
     TSuperShapeProperties::install();
     TBarcodeProperties::install();
+    TRichTextLabelEditor::install();
     DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };
 }
 

@@ -1,5 +1,6 @@
 #include "shell/TSKMainScreen.h"
 
+#include "editing/EditHistory.h"
 #include "layouts/LabelShape.h"
 #include "layouts/LayoutArt.h"
 #include "layouts/PanelSizing.h"
@@ -9,6 +10,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TPicture.h"
+#include "richtext/TWPRichText.h"
 #include "shell/CommonDialogs.h"
 #include "shell/LayoutChooser.h"
 #include "shell/MainScreenRules.h"
@@ -61,6 +63,9 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
     // The clipboard and scratch files are this panel's: panels that print a
     // copy of the design leave them alone.
     mLabelPanel->setOwnsScratchFiles(true);
+    mHistory = new EditHistory(*mLabelPanel, this);
+    // The hidden rich-text control the rich-text labels paint through.
+    TWPRichText::createMaster(this);
 
     mDefaultDialogs = std::make_unique<QtCommonDialogs>();
     mDialogs = mDefaultDialogs.get();
@@ -74,6 +79,12 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
 
     buildWindow();
     installKeyPreview();
+    // The layout is part of the design: undoing a layout change gives the
+    // old one back.
+    mHistory->setLayoutAccess([this] { return mLayout; },
+                              [this](const LayoutWorkingCopy &layout) { restoreLayout(layout); });
+    connect(mHistory, &EditHistory::changed, this, &TSKMainScreen::updateUndoCommands);
+    updateUndoCommands();
     // The end of the desktop session asks about unsaved changes as Exit
     // does; the answer is needed before the signal returns.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TSKMainScreen::commitSessionData,
@@ -282,6 +293,7 @@ void TSKMainScreen::FormActivate()
 
     SetChangesMade(false);
     SetButtons();
+    mHistory->clear();
     mBusy = false;
 }
 
@@ -429,6 +441,16 @@ void TSKMainScreen::SetLabelSizeFromInches()
     if (zoom != 1.0f)
         mLabelPanel->SetZoom(zoom);
     updateScrollRange();
+}
+
+void TSKMainScreen::restoreLayout(const LayoutWorkingCopy &layout)
+{
+    mLayout = layout;
+    SetLabelSizeFromInches();
+    SetTemplateCaption();
+    SetArtButton();
+    ShowArt->setChecked(ShowArt->isEnabled());
+    DoDrawArt();
 }
 
 void TSKMainScreen::LoadDefaultTemplateValues()

@@ -27,6 +27,7 @@ class QToolButton;
 namespace sw {
 
 class CommonDialogs;
+class EditHistory;
 class IniFile;
 class LayoutChooser;
 class LabelPanelView;
@@ -50,6 +51,8 @@ public:
     const LayoutWorkingCopy &layout() const { return mLayout; }
     const Preferences &preferences() const { return mPreferences; }
     MRUList &recentFiles() { return *mRecentFiles; }
+    // Undo and redo of the design's changes.
+    EditHistory &editHistory() { return *mHistory; }
     QString currentFileName() const { return mFileName; }
     bool ChangesMade() const { return mChangesMade; }
     bool Busy() const { return mBusy; }
@@ -206,7 +209,10 @@ public Q_SLOTS:
     // A recent file was clicked; the list has already dropped it from
     // `index`, where it goes back when the user keeps the current design.
     void RecentFileClick(const QString &fileName, int index = -1);
-    // Edit menu.
+    // Edit menu. Undo and redo take a step back or forward; the design is
+    // unchanged when that brings it to the state saved last.
+    void mnuUndoClick();
+    void mnuRedoClick();
     void mnuDefaultFontClick();
     void mnuChangeFromTemplateClick();
     void mnuChangeUserDefinedLayoutClick();
@@ -242,6 +248,12 @@ private:
     enum class LayoutCommand { NewFromTemplate, NewUserDefined, ChangeFromTemplate, ChangeUserDefined };
     void runLayoutCommand(LayoutCommand command);
     void zoom(bool in);
+    // Undo and redo commands follow the history: names and enabling.
+    void updateUndoCommands();
+    // The layout of a state the history went back or forward to.
+    void restoreLayout(const LayoutWorkingCopy &layout);
+    // The design is what the file now holds.
+    void designSaved();
     // Shows a save failure the way the application shows any failure;
     // true when `work` finished.
     bool runFileCommand(const std::function<void()> &work);
@@ -274,6 +286,8 @@ private:
     QToolButton *ShowGrid = nullptr;
     QToolButton *SnapToGrid = nullptr;
     QToolButton *ShowArt = nullptr;
+    QToolButton *UndoButton = nullptr;
+    QToolButton *RedoButton = nullptr;
     QFrame *GraphicPanel1 = nullptr;
     QFrame *GraphicPanel2 = nullptr;
     QScrollArea *ScrollBox1 = nullptr;
@@ -300,6 +314,8 @@ private:
     QAction *PrinterFineTuning1 = nullptr;
     QAction *mnuPrintSetup = nullptr;
     QAction *Exit1 = nullptr;
+    QAction *mnuUndo = nullptr;
+    QAction *mnuRedo = nullptr;
     QAction *mnuDefaultFont = nullptr;
     QAction *mnuChangeFromTemplate = nullptr;
     QAction *mnuChangeUserDefinedLayout = nullptr;
@@ -312,6 +328,7 @@ private:
     TGStickwellPanel32 *mLabelPanel = nullptr; // child QObject of the window
     LabelPanelView *mLabelPanelView = nullptr;
     MRUList *mRecentFiles = nullptr;
+    EditHistory *mHistory = nullptr; // child QObject of the window
 
     Preferences mPreferences;
     LayoutWorkingCopy mLayout;

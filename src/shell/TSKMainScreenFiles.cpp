@@ -2,6 +2,7 @@
 // delete, and the question before a design is dropped.
 #include "shell/TSKMainScreen.h"
 
+#include "editing/EditHistory.h"
 #include "persistence/StreamErrors.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "merge/MergeSession.h"
@@ -58,8 +59,16 @@ bool TSKMainScreen::CheckSaveNeeded()
     }
     if (!runFileCommand([this] { SaveLabelFile(mFileName); }))
         return false;
-    SetChangesMade(false);
+    designSaved();
     return true;
+}
+
+void TSKMainScreen::designSaved()
+{
+    // The history stays: undoing past this point makes the design changed
+    // again, and coming back here unchanged.
+    mHistory->markSaved();
+    SetChangesMade(false);
 }
 
 bool TSKMainScreen::OpenLabelFile(const QString &fileName)
@@ -75,7 +84,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
 
     // The whole file is read aside first, so that a file failing half-way
     // leaves the design being edited untouched.
-    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height());
+    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height(), this);
     TLabelLayout record;
     try {
         if (!QFileInfo(fileName).isFile())
@@ -124,6 +133,8 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
     SetArtButton();
     ShowArt->setChecked(ShowArt->isEnabled());
     DoDrawArt();
+    // Another design: nothing of the last one to undo.
+    mHistory->clear();
     return opened;
 }
 
@@ -183,6 +194,7 @@ void TSKMainScreen::Delete1Click()
     // exists nowhere else, so it is unsaved and has no name.
     if (current) {
         mFileName.clear();
+        mHistory->forgetSaved();
         SetChangesMade(true);
         SetButtons();
     }
@@ -195,7 +207,7 @@ void TSKMainScreen::mnuSaveClick()
         return;
     }
     if (runFileCommand([this] { SaveLabelFile(mFileName); }))
-        SetChangesMade(false);
+        designSaved();
 }
 
 void TSKMainScreen::mnuSaveAsClick()
@@ -213,7 +225,7 @@ void TSKMainScreen::mnuSaveAsClick()
             MergeSession::remember(ini, name, data->fileName);
         }
         mFileName = name;
-        SetChangesMade(false);
+        designSaved();
         mRecentFiles->AddFile(name);
         saveRecentFiles();
     }
@@ -244,6 +256,7 @@ void TSKMainScreen::CancelButtonClick()
             return;
     } else {
         mLabelPanel->ClearObjects();
+        mHistory->clear();
     }
     SetChangesMade(false);
     mLabelPanel->invalidate();

@@ -7,6 +7,7 @@
 #include "objects/TGLineShape.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGPRichBaseLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "objects/TSuperShape.h"
 #include "persistence/ClassRegistry.h"
@@ -27,6 +28,7 @@ void registerLabelObjectClasses()
     RegisterClass<TGMultiLineLabel>();
     RegisterClass<TSuperShape>();
     RegisterClass<TGCounterLabel>();
+    RegisterClass<TGPRichBaseLabel>();
     // Kinds this program added, after all of the above.
     RegisterClass<TGBarcode>();
 }

@@ -5,11 +5,10 @@
 #include "platform/Canvas.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rounding.h"
+#include "richtext/TWPRichText.h"
 #include "surface/TGHandle.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
 #include <climits>
@@ -17,17 +16,7 @@
 namespace sw {
 
 const QEvent::Type TGBasePanel::RefitEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-namespace {
-qint64 tickCount()
-{
-    static QElapsedTimer timer;
-    if (!timer.isValid())
-        timer.start();
-    // Never 0: 0 means "no paste yet".
-    return timer.elapsed() + 1;
-}
-} // namespace
+const QEvent::Type TGBasePanel::FinishChangeEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 TGBasePanel::TGBasePanel(QObject *owner)
     : QObject(owner)
@@ -37,6 +26,12 @@ TGBasePanel::TGBasePanel(QObject *owner)
     mClipboardFileName = ProgramFolder::scratchFilePath(QStringLiteral("Clipbrd.tmp"));
     mTempFileName = ProgramFolder::scratchFilePath(QStringLiteral("TempFile.tmp"));
     buildMenu();
+    // Rich-text labels paint through their form's master control. A panel
+    // on a window uses the window's; one that is on no window (the panel
+    // the command-line printer and the tests read files onto) is its own
+    // form and keeps its own.
+    if (!owner)
+        TWPRichText::createMaster(this);
 }
 
 TGBasePanel::~TGBasePanel()
@@ -147,6 +142,7 @@ void TGBasePanel::SetZoom(float factor)
         o->SetScale(factor);
     QCoreApplication::processEvents();
     mZoomInProgress = false;
+    Q_EMIT zoomed();
 }
 
 // --- objects --------------------------------------------------------------------
@@ -181,6 +177,7 @@ void TGBasePanel::ClearObjects()
 
 void TGBasePanel::PurgeObjects()
 {
+    UserAction action(*this, QStringLiteral("Remove Objects Outside Label"));
     mHandle->ClearSelection();
     for (int i = mObjects.size() - 1; i >= 0; --i) {
         TGGraphicControl *o = mObjects.at(i);
@@ -207,6 +204,7 @@ void TGBasePanel::KeepObjectsInside()
 
 void TGBasePanel::AttachObject(TGGraphicControl *object)
 {
+    object->ObjectMenu().setCommandRunner(commandRunner());
     object->OnMouseDown = [this](TGGraphicControl *sender, Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
         ObjectMouseDown(sender, b, s, x, y);
     };
@@ -317,8 +315,16 @@ bool TGBasePanel::HasComplexObjects() const
 
 void TGBasePanel::NotifyLabelChanged()
 {
-    if (!mZoomInProgress && LabelChangedEvent)
+    if (mZoomInProgress || mChangeReportsBlocked)
+        return;
+    if (LabelChangedEvent)
         LabelChangedEvent(this);
+    if (mActionDepth > 0) {
+        mActionChanged = true;
+    } else if (!mFinishPosted) {
+        mFinishPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(FinishChangeEventType));
+    }
 }
 
 void TGBasePanel::postRefit()
@@ -330,6 +336,16 @@ bool TGBasePanel::event(QEvent *e)
 {
     if (e->type() == RefitEventType) {
         mHandle->Refit();
+        return true;
+    }
+    if (e->type() == FinishChangeEventType) {
+        mFinishPosted = false;
+        // Seen inside an action (its dialog's event loop): the action
+        // takes the change in.
+        if (mActionDepth > 0)
+            mActionChanged = true;
+        else
+            Q_EMIT actionFinished(QString(), false);
         return true;
     }
     return QObject::event(e);
@@ -377,8 +393,18 @@ void TGBasePanel::clearSelection()
 
 // --- clipboard --------------------------------------------------------------------
 
+namespace {
+// The step a clipboard command makes: 0 cut, 1 copy, 2 paste, 3 delete.
+QString clipboardStepName(int code)
+{
+    static const char *const names[] = {"Cut", "Copy", "Paste", "Delete"};
+    return code >= 0 && code <= 3 ? QLatin1String(names[code]) : QString();
+}
+} // namespace
+
 void TGBasePanel::ClipboardCommand(int code)
 {
+    UserAction action(*this, clipboardStepName(code));
     switch (code) {
     case 0:
     case 1:
@@ -387,16 +413,17 @@ void TGBasePanel::ClipboardCommand(int code)
             ClipboardCommand(3);
         break;
     case 2: {
-        const qint64 now = tickCount();
-        if (mLastPasteTick == 0)
+        const qint64 now = TGHandle::now();
+        if (!mPasted)
             mLastPasteTick = now;
         else if (now - mLastPasteTick < 1000)
             return;
+        mPasted = true;
         TGLabelObjectFiler().ReadObjects(*this, mClipboardFileName);
         AttachAllObjects();
         NotifyLabelChanged();
         QCoreApplication::processEvents();
-        mLastPasteTick = tickCount();
+        mLastPasteTick = TGHandle::now();
         break;
     }
     case 3:
@@ -415,6 +442,7 @@ void TGBasePanel::ClipboardCommand(int code)
 
 void TGBasePanel::ObjectClipboardCommand(TGGraphicControl *object, int code)
 {
+    UserAction action(*this, clipboardStepName(code));
     if (mHandle->IndexOf(object) >= 0) {
         ClipboardCommand(code);
         return;
@@ -430,6 +458,72 @@ void TGBasePanel::ObjectClipboardCommand(TGGraphicControl *object, int code)
 TGGraphicControl *TGBasePanel::cloneObject(TGGraphicControl *object)
 {
     return TGLabelObjectFiler().CloneObject(object, *this);
+}
+
+// --- user actions ------------------------------------------------------------------
+
+TGBasePanel::UserAction::UserAction(TGBasePanel &panel, const QString &name)
+    : mPanel(&panel)
+{
+    if (panel.mActionDepth++ == 0) {
+        panel.mActionName.clear();
+        panel.mActionBurst = false;
+        panel.mActionChanged = false;
+    }
+    if (!name.isEmpty())
+        panel.nameAction(name);
+}
+
+TGBasePanel::UserAction::~UserAction()
+{
+    if (!mPanel || --mPanel->mActionDepth > 0 || !mPanel->mActionChanged)
+        return;
+    mPanel->mActionChanged = false;
+    Q_EMIT mPanel->actionFinished(mPanel->mActionName, mPanel->mActionBurst);
+}
+
+void TGBasePanel::nameAction(const QString &name, bool burst)
+{
+    if (mActionDepth == 0 || !mActionName.isEmpty())
+        return;
+    mActionName = name;
+    mActionBurst = burst;
+}
+
+bool TGBasePanel::blockChangeReports(bool block)
+{
+    const bool was = mChangeReportsBlocked;
+    mChangeReportsBlocked = block;
+    return was;
+}
+
+PopupMenu::CommandRunner TGBasePanel::commandRunner()
+{
+    QPointer<TGBasePanel> self(this);
+    return [self](const QString &caption, const std::function<void()> &command) {
+        if (!self) {
+            command();
+            return;
+        }
+        UserAction action(*self, caption);
+        command();
+    };
+}
+
+void TGBasePanel::replaceObjects(const QList<TGGraphicControl *> &objects)
+{
+    mHandle->ClearSelection();
+    for (TGGraphicControl *o : QList<TGGraphicControl *>(mObjects))
+        if (!objects.contains(o))
+            removeObject(o);
+    for (TGGraphicControl *o : objects) {
+        if (mObjects.contains(o))
+            continue;
+        addObject(o);
+        AttachObject(o);
+    }
+    mObjects = objects;
+    invalidate();
 }
 
 } // namespace sw

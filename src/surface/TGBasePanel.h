@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <memory>
@@ -42,6 +43,8 @@ public:
 
     // The re-fit request objects post when their bounds change.
     static const QEvent::Type RefitEventType;
+    // Finishes a change made outside any user action.
+    static const QEvent::Type FinishChangeEventType;
 
     explicit TGBasePanel(QObject *owner = nullptr);
     ~TGBasePanel() override;
@@ -190,17 +193,55 @@ public:
     // Clipboard commands on the selection: 0 cut, 1 copy, 2 paste, 3 delete.
     void ClipboardCommand(int code);
 
+    // --- user actions -----------------------------------------------------------
+    // Every command of the user runs as one action: a mouse or key event on
+    // the panel, a command of the panel's or an object's popup menu, a
+    // command of the window that changes the design (the window opens the
+    // action itself). When the outermost action ends having changed the
+    // design, actionFinished carries its name, the first one given. A change
+    // made outside any action finishes unnamed at the next turn of the event
+    // loop. The edit history makes each finished action one step.
+    class UserAction
+    {
+    public:
+        explicit UserAction(TGBasePanel &panel, const QString &name = QString());
+        ~UserAction();
+        UserAction(const UserAction &) = delete;
+        UserAction &operator=(const UserAction &) = delete;
+
+    private:
+        QPointer<TGBasePanel> mPanel;
+    };
+    // Names the running action unless it has a name already. A `burst`
+    // action (a nudge) continues the step before it when that was the same
+    // action on the same objects.
+    void nameAction(const QString &name, bool burst = false);
+    bool actionRunning() const { return mActionDepth > 0; }
+    // While blocked, changes are neither reported to the window nor finish
+    // an action (the edit history restoring a state); returns the previous
+    // setting.
+    bool blockChangeReports(bool block);
+    // Makes `objects` the panel's objects in this z-order, back-most first:
+    // objects not in the list are deleted, new ones are added and attached.
+    // The selection is cleared; no change is reported.
+    void replaceObjects(const QList<TGGraphicControl *> &objects);
 
 Q_SIGNALS:
     // The view repaints on these.
     void repaintRequested();
     void sizeChanged();
+    // SetZoom has zoomed the panel and every object.
+    void zoomed();
+    // A user action that changed the design has ended (see UserAction).
+    void actionFinished(const QString &name, bool burst);
 
 protected:
     bool event(QEvent *e) override;
     void removeObject(TGGraphicControl *object);
     void buildMenu();
     void updateMenu();
+    // Runs every popup-menu command as a user action named after it.
+    PopupMenu::CommandRunner commandRunner();
     friend class TGHandle;
     // What the handle reports to the panel (panel coordinates): a left
     // press in pointing mode (Shift-click deselects), the end of a drag, a
@@ -238,12 +279,19 @@ private:
     bool mZoomInProgress = false;
     bool mRubberBand = false;
     bool mRefitPosted = false;
+    int mActionDepth = 0;
+    QString mActionName;
+    bool mActionBurst = false;
+    bool mActionChanged = false;
+    bool mFinishPosted = false;
+    bool mChangeReportsBlocked = false;
     QRect mRubberBandRect;
     QPoint mRubberStart;
     int mWidth = 338, mHeight = 188;
     int mUnitWidth = 338, mUnitHeight = 188;
     float mScaleFactor = 1.0f;
     qint64 mLastPasteTick = 0;
+    bool mPasted = false;
     QString mClipboardFileName, mTempFileName;
 };
 

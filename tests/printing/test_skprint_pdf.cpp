@@ -2,11 +2,11 @@
 // printed on two sheets to PDF with one position left out; the words that
 // pdftotext finds in the PDF sit where the layout puts the labels, and the
 // counter runs on across the pages and skips the empty position.
+#include "PdfWords.h"
 #include "objects/TGCounterLabel.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/TFont.h"
 #include "surface/TGStickwellPanel32.h"
-#include "PdfWords.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -12,11 +12,14 @@
 #include "shell/CommonDialogs.h"
 #include "shell/LayoutChooser.h"
 #include "shell/TSKMainScreen.h"
+#include "surface/TGHandle.h"
+#include "surface/ui/LabelPanelView.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +116,7 @@ protected:
     void SetUp() override { ProgramFolder::setPath(mDir.path()); }
     void TearDown() override
     {
+        TGHandle::setClock({});
         mWindow.reset();
         if (THelpWindow *help = THelpWindow::current())
             delete help;
@@ -140,6 +144,25 @@ protected:
     }
 
     QList<TGGraphicControl *> objects() const { return mWindow->labelPanel().labelObjects(); }
+    LabelPanelView *view() const { return mWindow->labelPanelView(); }
+
+    // The selection handle's drag rules count milliseconds: tests that drag
+    // run it on a clock of their own, which drag() moves on.
+    void useTestClock()
+    {
+        TGHandle::setClock([this] { return mNow; });
+    }
+    // A mouse drag of the object by `delta` through the panel's window.
+    void drag(TGGraphicControl *o, QPoint delta)
+    {
+        const QPoint from(o->Left() + o->Width() / 2, o->Top() + o->Height() / 2);
+        QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, from);
+        mNow += 20;
+        QTest::mouseMove(view(), from + QPoint(1, 0));
+        QTest::mouseMove(view(), from + delta);
+        mNow += 200;
+        QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, from + delta);
+    }
     template<class T> T *child(const char *name) const { return mWindow->findChild<T *>(QLatin1String(name)); }
     bool saveButtonsShown() const
     {
@@ -165,6 +188,7 @@ protected:
     ScriptedMessageHandler mMessages;
     ScopedMessageHandler mInstalled{&mMessages};
     std::unique_ptr<TSKMainScreen> mWindow;
+    qint64 mNow = 1000;
 };
 
 } // namespace sw::test

@@ -4,6 +4,9 @@
 // the window's seams.
 #include "help/ui/THelpWindow.h"
 #include "objects/TGGraphicControl.h"
+#include "objects/TGPRichBaseLabel.h"
+#include "richtext/TWPRichText.h"
+#include "surface/TGStickwellPanel32.h"
 #include "persistence/ClassRegistry.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
@@ -29,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -551,4 +555,26 @@ TEST_F(MainCommandsTest, HelpOpensTheProgramsOwnPages)
     w.Contents1Click();
     EXPECT_EQ(THelpWindow::current(), help);
     EXPECT_EQ(help->source().fileName(), QStringLiteral("index.html"));
+}
+
+TEST_F(MainCommandsTest, RichTextOpensOntoTheWindowAndPaintsThroughItsMaster)
+{
+    // A label file with a rich-text object, written elsewhere.
+    {
+        TGStickwellPanel32 other;
+        auto *rich = new TGPRichBaseLabel(&other);
+        rich->Loaded();
+        rich->RTFText()->setRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Opened}");
+        other.PlaceObject(rich, QRect(10, 10, 120, 30));
+        TGLabelObjectFiler().WriteLabelFile(other, path("RICH.SK"), TLabelLayout::defaultLayout());
+    }
+    TSKMainScreen &w = start();
+    ASSERT_TRUE(w.OpenLabelFile(path("RICH.SK")));
+    EXPECT_TRUE(mMessages.messages.isEmpty());
+    ASSERT_EQ(objects().size(), 1);
+    auto *rich = qobject_cast<TGPRichBaseLabel *>(objects().at(0));
+    ASSERT_NE(rich, nullptr);
+    EXPECT_EQ(rich->Master(), w.findChild<TWPRichText *>(QStringLiteral("MASTERWPRICHTEXT"), Qt::FindDirectChildrenOnly));
+    EXPECT_NE(rich->Master(), nullptr);
+    EXPECT_EQ(rich->RTFText()->document()->toPlainText(), QStringLiteral("Opened"));
 }

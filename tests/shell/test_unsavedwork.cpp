@@ -28,23 +28,14 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-qint64 gNow = 1000;
-
 class UnsavedWork : public sw::test::MainWindowTest
 {
 protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        TGHandle::setClock([] { return gNow; });
+        useTestClock();
     }
-    void TearDown() override
-    {
-        MainWindowTest::TearDown();
-        TGHandle::setClock({});
-    }
-
-    LabelPanelView *view() const { return mWindow->labelPanelView(); }
 
     // One arrow-key nudge of the object through the panel's window.
     void nudge(TGGraphicControl *o)
@@ -53,18 +44,6 @@ protected:
         mWindow->labelPanel().select(o);
         QTest::keyPress(view(), Qt::Key_Right);
         QTest::keyRelease(view(), Qt::Key_Right);
-    }
-
-    // A mouse drag of the object by `delta` through the panel's window.
-    void drag(TGGraphicControl *o, QPoint delta)
-    {
-        const QPoint from(o->Left() + o->Width() / 2, o->Top() + o->Height() / 2);
-        QTest::mousePress(view(), Qt::LeftButton, Qt::NoModifier, from);
-        gNow += 20;
-        QTest::mouseMove(view(), from + QPoint(1, 0));
-        QTest::mouseMove(view(), from + delta);
-        gNow += 200;
-        QTest::mouseRelease(view(), Qt::LeftButton, Qt::NoModifier, from + delta);
     }
 
     void zoomSteps(int n, bool in)

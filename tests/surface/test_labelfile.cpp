@@ -59,7 +59,9 @@ struct LabelFile : ::testing::Test
         int made = 0;
         for (const char *kind : kinds) {
             const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
-            auto *o = cls && cls->create ? qobject_cast<TGGraphicControl *>(cls->create(nullptr)) : nullptr;
+            // Made on the panel's form, as the tools make them (the panel is
+            // on no window: it is its own form).
+            auto *o = cls && cls->create ? qobject_cast<TGGraphicControl *>(cls->create(&panel)) : nullptr;
             if (!o)
                 continue;
             o->setTag(++made);

@@ -17,6 +17,7 @@
 #include "printing/ui/TLabelPrinter.h"
 #include "printing/ui/TPreviewForm.h"
 #include "report/printer/TReportPrinter.h"
+#include "richtext/TWPRichText.h"
 #include "surface/TGStickwellPanel32.h"
 
 #include <QComboBox>
@@ -78,7 +79,7 @@ TLabelPrintPrep::TLabelPrintPrep(QWidget *parent)
     : QDialog(parent)
     , mPixelsPerInch(ScreenInfo::pixelsPerInch())
     , mLayout(TLabelLayout::defaultLayout())
-    , mLabelPanel(std::make_unique<TGStickwellPanel32>())
+    , mLabelPanel(std::make_unique<TGStickwellPanel32>(this))
     , ReportPrinter1(std::make_unique<TReportPrinter>())
 {
     setObjectName(QStringLiteral("LabelPrintPrep"));
@@ -87,7 +88,10 @@ TLabelPrintPrep::TLabelPrintPrep(QWidget *parent)
     mPositions.fill(true);
     ReportPrinter1->Title = QStringLiteral("ReportPrinter Report");
 
-    // The hidden copy of the design: white, pointing, outline drawn, 4 x 4 grid.
+    // The hidden rich-text control the rich-text labels of the copy paint
+    // through, and the hidden copy of the design: white, pointing, outline
+    // drawn, 4 x 4 grid.
+    TWPRichText::createMaster(this);
     mLabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     mLabelPanel->setPointing(true);
     mLabelPanel->setDrawOutline(true);
