@@ -2,44 +2,54 @@
 
 namespace sw {
 
+QList<FieldTemplate::Span> FieldTemplate::spans(const QString &text)
+{
+    QList<Span> out;
+    const QStringView view(text);
+    qsizetype i = 0;
+    while ((i = view.indexOf(QLatin1String("${"), i)) >= 0) {
+        if (i > 0 && view.at(i - 1) == QLatin1Char('$')) {
+            out.append({i - 1, 3});
+            i += 2;
+            continue;
+        }
+        const qsizetype close = view.indexOf(QLatin1Char('}'), i + 2);
+        if (close < 0)
+            break; // the rest is text as written
+        out.append({i, close - i + 1});
+        i = close + 1;
+    }
+    return out;
+}
+
 FieldTemplate::FieldTemplate(const QString &text, const QStringList &columns)
 {
     QString literal;
-    const auto flush = [&] {
-        if (!literal.isEmpty())
-            mParts.append({literal, -1});
-        literal.clear();
-    };
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        if (QStringView(text).mid(i).startsWith(QLatin1String("$${"))) {
+    const QStringView view(text);
+    qsizetype at = 0;
+    for (const Span &span : spans(text)) {
+        literal += view.mid(at, span.start - at);
+        at = span.start + span.length;
+        const QStringView written = view.mid(span.start, span.length);
+        if (isEscape(written)) {
             literal += QLatin1String("${");
-            i += 3;
             continue;
         }
-        if (!QStringView(text).mid(i).startsWith(QLatin1String("${"))) {
-            literal += text.at(i++);
-            continue;
-        }
-        const qsizetype close = text.indexOf(QLatin1Char('}'), i + 2);
-        if (close < 0) {
-            literal += QStringView(text).mid(i);
-            break;
-        }
-        const QString written = text.mid(i, close - i + 1);
-        const int column = columnOf(text.mid(i + 2, close - i - 2), columns);
+        const int column = columnOf(written.mid(2, written.size() - 3).toString(), columns);
         if (column < 0) {
             literal += written;
             if (!mUnknown.contains(written))
-                mUnknown.append(written);
-        } else {
-            flush();
-            mParts.append({QString(), column});
+                mUnknown.append(written.toString());
+            continue;
         }
-        i = close + 1;
+        if (!literal.isEmpty())
+            mParts.append({literal, -1});
+        literal.clear();
+        mParts.append({QString(), column});
     }
-    flush();
+    literal += view.mid(at);
+    if (!literal.isEmpty())
+        mParts.append({literal, -1});
 }
 
 int FieldTemplate::columnOf(const QString &name, const QStringList &columns)

@@ -4,8 +4,10 @@
 // name compared without regard to case, blanks around it ignored); "$${"
 // writes "${". A field naming no column, and a "${" without its "}", are
 // text as written.
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 
 namespace sw {
@@ -21,6 +23,19 @@ public:
     QString fill(const QStringList &record) const;
     // The fields naming no column, as written ("${Nmae}").
     const QStringList &unknownFields() const { return mUnknown; }
+
+    // Where a text holds a field ("${Name}") or the escape "$${": the
+    // characters [start, start + length), in order. The text between them,
+    // and after a "${" without its "}", is text as written. Filling each
+    // span on its own gives what fill() gives for the whole text, so that
+    // a formatted text can be filled piece by piece, keeping its formats.
+    struct Span
+    {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    static QList<Span> spans(const QString &text);
+    static bool isEscape(QStringView span) { return span == QLatin1String("$${"); }
 
     // Whether the text refers to a field (the quick test before parsing).
     static bool mayHoldFields(const QString &text) { return text.contains(QLatin1String("${")); }
