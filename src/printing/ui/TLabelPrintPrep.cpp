@@ -242,12 +242,12 @@ QGroupBox *TLabelPrintPrep::buildDataFileBox()
     ChooseDataFile = new QPushButton(QStringLiteral("Data &File..."), DataFileBox);
     ChooseDataFile->setObjectName(QStringLiteral("ChooseDataFile"));
     ChooseDataFile->setWhatsThis(QStringLiteral("Chooses the CSV file whose records fill the labels."));
-    ClearDataFile = new QPushButton(QStringLiteral("No Data &File"), DataFileBox);
+    ClearDataFile = new QPushButton(QStringLiteral("No &Data File"), DataFileBox);
     ClearDataFile->setObjectName(QStringLiteral("ClearDataFile"));
     ClearDataFile->setWhatsThis(QStringLiteral("Prints the design as it stands, fields as written."));
     RecordCount = new QLabel(DataFileBox);
     RecordCount->setObjectName(QStringLiteral("RecordCount"));
-    auto *copiesLabel = new QLabel(QStringLiteral("Copies per &record"), DataFileBox);
+    auto *copiesLabel = new QLabel(QStringLiteral("C&opies per record"), DataFileBox);
     sCopiesPerRecord = new QSpinBox(DataFileBox);
     sCopiesPerRecord->setObjectName(QStringLiteral("sCopiesPerRecord"));
     sCopiesPerRecord->setRange(1, 9999);
@@ -374,7 +374,12 @@ void TLabelPrintPrep::clearDataFile()
 
 void TLabelPrintPrep::ChooseDataFileClick()
 {
-    const QString start = mDataFile ? mDataFile->fileName : ProgramFolder::documentsPath();
+    // Data files are often kept beside the designs they fill.
+    QString start = ProgramFolder::documentsPath();
+    if (mDataFile)
+        start = mDataFile->fileName;
+    else if (!mDesignFile.isEmpty())
+        start = QFileInfo(mDesignFile).absolutePath();
     QFileDialog dialog(this, QStringLiteral("Choose a Data File"), start,
                        QStringLiteral("Spreadsheet data (*.csv *.txt *.tsv);;All files (*)"));
     dialog.setObjectName(QStringLiteral("DataFileDialog"));

@@ -25,6 +25,10 @@ int main(int argc, char **argv)
         return 1;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
     const int records = argc > 2 ? std::atoi(argv[2]) : 30000;
 
     TGStickwellPanel32 panel;
