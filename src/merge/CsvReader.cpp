@@ -1,12 +1,12 @@
 #include "merge/CsvReader.h"
 
 #include "merge/DataFileError.h"
+#include "platform/Windows1252.h"
 
 #include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
-#include <array>
 
 namespace sw {
 
@@ -17,22 +17,12 @@ const QChar Quote = QLatin1Char('"');
 const QChar Cr = QLatin1Char('\r');
 const QChar Lf = QLatin1Char('\n');
 
-// The characters of Windows-1252 from 0x80 to 0x9F; the five codes it
-// leaves undefined map to the control characters of the same value, as
-// the system's own conversion does. The other bytes are Latin-1.
-constexpr std::array<char16_t, 32> Windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 QString fromWindows1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        *out++ = QChar(b >= 0x80 && b <= 0x9F ? Windows1252High[b - 0x80] : char16_t(b));
-    }
+    for (const char ch : bytes)
+        *out++ = Windows1252::toChar(static_cast<unsigned char>(ch));
     return text;
 }
 
