@@ -20,23 +20,32 @@ using namespace sw;
 using sw::test::PdfWord;
 using sw::test::pdfWords;
 
+namespace {
+
+// Saves a design of one object, in Arial 10, on the 3 x 10 address layout.
+template <class Object>
+void writeDesign(const QString &file, Object *object, const QRect &bounds)
+{
+    TGStickwellPanel32 panel;
+    panel.setSize(254, 96);
+    object->Font()->setName(QStringLiteral("Arial"));
+    object->Font()->setSize(10);
+    object->Loaded();
+    panel.PlaceObject(object, bounds);
+    TGLabelObjectFiler().WriteLabelFile(panel, file, TLabelLayout::defaultLayout());
+}
+
+} // namespace
+
 TEST(SkprintPdf, LabelsLandWhereTheLayoutSaysAndCountersRunOn)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QTemporaryDir dir;
     const QString design = dir.filePath(QStringLiteral("counter.sk"));
-    {
-        TGStickwellPanel32 panel;
-        panel.setSize(254, 96);
-        auto *counter = new TGCounterLabel;
-        counter->Font()->setName(QStringLiteral("Arial"));
-        counter->Font()->setSize(10);
-        counter->setProperty("Startingnumber", 1000);
-        counter->Loaded();
-        panel.PlaceObject(counter, QRect(24, 12, 80, 20));
-        TGLabelObjectFiler().WriteLabelFile(panel, design, TLabelLayout::defaultLayout());
-    }
+    auto *counter = new TGCounterLabel;
+    counter->setProperty("Startingnumber", 1000);
+    writeDesign(design, counter, QRect(24, 12, 80, 20));
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     QProcess skprint;
     skprint.start(QStringLiteral(SKPRINT_PATH),
@@ -79,17 +88,9 @@ TEST(SkprintPdf, MergedRecordsLandEachOnItsOwnLabelAcrossSheets)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QTemporaryDir dir;
     const QString design = dir.filePath(QStringLiteral("address.sk"));
-    {
-        TGStickwellPanel32 panel;
-        panel.setSize(254, 96);
-        auto *address = new TGMultiLineLabel;
-        address->Font()->setName(QStringLiteral("Arial"));
-        address->Font()->setSize(10);
-        address->SetItems({"${Name}", "${Street}", "${City} ${Zip}"});
-        address->Loaded();
-        panel.PlaceObject(address, QRect(24, 12, 200, 60));
-        TGLabelObjectFiler().WriteLabelFile(panel, design, TLabelLayout::defaultLayout());
-    }
+    auto *address = new TGMultiLineLabel;
+    address->SetItems({"${Name}", "${Street}", "${City} ${Zip}"});
+    writeDesign(design, address, QRect(24, 12, 200, 60));
     // As a spreadsheet saves it: a semicolon file in Windows-1252 with CR LF
     // line ends; record 2 has no street, and a quoted street holds the
     // separator.
