@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -249,7 +250,8 @@ void CsvReader::checkLength(int length, int line, bool quoted) const
         return;
     if (quoted)
         fail(line, QStringLiteral("a quoted field starts on this line, but its closing quote is missing"));
-    fail(line, QStringLiteral("the line is longer than %1 characters").arg(MaxRecordLength));
+    fail(line, QStringLiteral("the line is longer than %1 characters")
+                   .arg(QLocale(QLocale::English).toString(MaxRecordLength)));
 }
 
 void CsvReader::readQuoted(QString &field)

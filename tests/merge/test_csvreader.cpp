@@ -237,4 +237,7 @@ TEST_F(Csv, AnUnclosedQuoteInAHugeFileIsNamedNotSwallowed)
     QByteArray bytes = "Name,Note\nAnn,\"open\n";
     bytes += QByteArray(CsvReader::MaxRecordLength + 10, 'y');
     EXPECT_EQ(refusal(bytes), "people.csv, line 2: a quoted field starts on this line, but its closing quote is missing");
+    // A field that is not a field: a line of a million characters.
+    EXPECT_EQ(refusal("Name,Note\nAnn,ok\nBob," + QByteArray(CsvReader::MaxRecordLength + 1, 'z') + "\n"),
+              "people.csv, line 3: the line is longer than 1,000,000 characters");
 }
