@@ -217,19 +217,7 @@ void TGBaseLabel::BoundsChanged()
 
 QString TGBaseLabel::SelectFont(Canvas &canvas) const
 {
-    return selectFont(canvas, mCaption);
-}
-
-QString TGBaseLabel::selectFont(Canvas &canvas, const QString &caption) const
-{
-    TFont *f = canvas.Font();
-    f->Assign(*mFont);
-    if (ScaleFactor() != 1.0f)
-        f->setSize(truncTowardZero(mFont->size() * static_cast<double>(ScaleFactor())));
-    QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), caption, &face, &text);
-    f->setName(face);
-    return text;
+    return SymbolFontMap::selectFont(canvas, *mFont, ScaleFactor(), mCaption);
 }
 
 void TGBaseLabel::Layout(Canvas &canvas)
@@ -239,23 +227,16 @@ void TGBaseLabel::Layout(Canvas &canvas)
 
 QString TGBaseLabel::PrintedCaption() const
 {
-    return hasPrintSubstitution() ? oneLine(substituted(mCaption)) : mCaption;
+    return substitutedLine(mCaption);
 }
 
-QString TGBaseLabel::oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
 
 void TGBaseLabel::layoutText(Canvas &canvas, const QString &caption)
 {
     if (!mNeedsLayout)
         return;
     const int a = mAngle;
-    const QString text = selectFont(canvas, caption);
+    const QString text = SymbolFontMap::selectFont(canvas, *mFont, ScaleFactor(), caption);
     if (a != 0)
         canvas.setFontEscapement(a * 10);
 

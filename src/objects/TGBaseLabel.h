@@ -165,16 +165,12 @@ protected:
     virtual bool autoSizes() const { return true; }
     // Appends "-" and the "Rotation" submenu.
     void addRotationMenu();
-    // The text with its line breaks as spaces.
-    static QString oneLine(QString text);
 
 private:
     void fontChanged();
     void updateOffsets();
-    // Layout and SelectFont for a given text (the caption, or the caption
-    // a print draws).
+    // Layout for a given text (the caption, or the caption a print draws).
     void layoutText(Canvas &canvas, const QString &caption);
-    QString selectFont(Canvas &canvas, const QString &caption) const;
 
     TBorderStyle mBorderStyle = bsNone;
     int mBorderItem = -1;

@@ -71,7 +71,7 @@ QString TGCounterLabel::PrintedCaption() const
 {
     if (!hasPrintSubstitution())
         return Caption();
-    return oneLine(substituted(mTextBefore) + formatNumber(mCurrentNumber, mLeadingZeros) + substituted(mTextAfter));
+    return substitutedLine(mTextBefore) + formatNumber(mCurrentNumber, mLeadingZeros) + substitutedLine(mTextAfter);
 }
 
 void TGCounterLabel::ResetSequence()

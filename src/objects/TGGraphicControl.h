@@ -163,6 +163,9 @@ public:
 protected:
     // The text through the print substitution (as stored without one).
     QString substituted(const QString &text) const { return mSubstitute ? mSubstitute(text) : text; }
+    // The same for a text printed on one line: a line break in a filled
+    // value prints as a space.
+    QString substitutedLine(const QString &text) const;
 
     // Bounds the object gives itself to fit its content as shown at
     // ScaleFactor (a text's height, a picture's size). They are not a change

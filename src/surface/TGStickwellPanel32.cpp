@@ -89,6 +89,8 @@ QString TGStickwellPanel32::toolName(TLPanelState state)
         return QStringLiteral("Rich Text");
     case psSuperText:
         return QStringLiteral("SuperText");
+    case psBarcode:
+        return QStringLiteral("Barcode");
     }
     return {};
 }

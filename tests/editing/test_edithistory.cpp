@@ -14,6 +14,7 @@
 #include "surface/TGStickwellPanel32.h"
 
 #include <QBuffer>
+#include <QMetaEnum>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -467,4 +468,18 @@ TEST_F(EditHistoryTest, ALargePictureIsKeptOnceOverAHundredSteps)
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->unitBounds(), picturePlaces.at(49));
     EXPECT_EQ(back->Picture()->data(), pictureBytes);
+}
+
+// Every drawing tool names its undo step; a tool added without a name would
+// read "Undo Draw " in the Edit menu.
+TEST(EditHistoryNames, EveryDrawingToolHasAName)
+{
+    const QMetaEnum states = QMetaEnum::fromType<TGStickwellPanel32::TLPanelState>();
+    for (int i = 0; i < states.keyCount(); ++i) {
+        const auto state = TGStickwellPanel32::TLPanelState(states.value(i));
+        if (state == TGStickwellPanel32::psPointing)
+            continue;
+        EXPECT_FALSE(TGStickwellPanel32::toolName(state).isEmpty()) << states.key(i);
+    }
+    EXPECT_EQ(TGStickwellPanel32::toolName(TGStickwellPanel32::psBarcode), QStringLiteral("Barcode"));
 }

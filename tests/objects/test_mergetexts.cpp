@@ -6,6 +6,7 @@
 #include "objects/TGCounterLabel.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGSuperText.h"
 #include "objects/TGSymbolLabel.h"
 #include "report/TImageReport.h"
 
@@ -26,6 +27,24 @@ TGGraphicControl::TextSubstitution values(const QMap<QString, QString> &fields)
         return text;
     };
 }
+
+// A page image report that notes the texts it draws as outlines.
+class OutlineLog : public TImageReport
+{
+public:
+    OutlineLog()
+        : TImageReport(96, 96)
+    {
+    }
+    QStringList texts;
+
+protected:
+    void doPrintText(const QString &text, double x, double baseline, TTextAlign align) override
+    {
+        texts << text;
+        TImageReport::doPrintText(text, x, baseline, align);
+    }
+};
 
 } // namespace
 
@@ -106,4 +125,23 @@ TEST(MergedTexts, EachRecordStartsFromTheDesignedBoxOfATurnedLabel)
     text->PrintTo(report, 0, 0);
     EXPECT_EQ(text->BoundsRect(), designed);
     report.EndDoc();
+}
+
+TEST(MergedTexts, SuperTextPrintsItsCaptionFilledOnOneLine)
+{
+    FakePanelHost panel;
+    auto *text = panel.adopt(new TGSuperText);
+    text->Loaded();
+    text->SetCaption("Hi ${Name}!");
+    text->SetBounds(0, 0, 400, 60);
+    EXPECT_EQ(text->SubstitutedTexts(), QStringList{"Hi ${Name}!"});
+    text->SetPrintSubstitution(values({{"Name", "Ann\nLee"}}));
+    OutlineLog report;
+    report.BeginDoc();
+    text->PrintTo(report, 0, 0);
+    report.EndDoc();
+    ASSERT_FALSE(report.texts.isEmpty());
+    for (const QString &printed : report.texts) // the shadow, then the letters
+        EXPECT_EQ(printed, "Hi Ann Lee!");
+    EXPECT_EQ(text->Caption(), "Hi ${Name}!");
 }
