@@ -2,8 +2,10 @@
 // picture, the size check, the popup commands, and the file loader with
 // its PCX reader.
 #include "FakePanelHost.h"
+#include "MetafileWriter.h"
 #include "ObjectTestUtil.h"
 
+#include "metafile/MetafilePlayer.h"
 #include "objects/PcxReader.h"
 #include "objects/TGImage.h"
 #include "objects/TSmartImage.h"
@@ -13,6 +15,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -41,23 +44,6 @@ QByteArray bmpBytes(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
-}
-
-// A placeable metafile: the header, then a minimal metafile (header and
-// end record) with the frame 0..144 x 0..72 at 1440 units per inch.
-QByteArray placeableMetafile()
-{
-    QByteArray b(22, '\0');
-    qToLittleEndian<quint32>(0x9AC6CDD7u, b.data());
-    qToLittleEndian<qint16>(144, b.data() + 10);
-    qToLittleEndian<qint16>(72, b.data() + 12);
-    qToLittleEndian<quint16>(1440, b.data() + 14);
-    QByteArray body(18 + 6, '\0');
-    qToLittleEndian<quint16>(1, body.data());
-    qToLittleEndian<quint16>(9, body.data() + 2);
-    qToLittleEndian<quint16>(0x300, body.data() + 4);
-    qToLittleEndian<quint32>(3, body.data() + 18); // META_EOF: 3 words, function 0
-    return b + body;
 }
 
 QImage printAt300(TGGraphicControl &object)
@@ -154,22 +140,41 @@ TEST(ImageProperties, BitmapRoundTripsByteForByte)
     EXPECT_EQ(write(copy), first);
 }
 
-TEST(ImageProperties, MetafileIsKeptUnchangedAndShownAsMarkedBox)
+TEST(ImageProperties, MetafileIsKeptUnchangedAndDrawnOnScreenAndPaper)
 {
     RegisterClass<TGImage>();
-    const QByteArray wmf = placeableMetafile();
+    ScreenResolution screen(96);
+    const QByteArray wmf = sampleWmf();
     TGImage image;
     ASSERT_TRUE(image.Picture()->loadFromData(wmf));
     EXPECT_EQ(image.Picture()->kind(), TPicture::Kind::Metafile);
+    EXPECT_EQ(image.Picture()->size(), QSize(192, 144));
     QObject owner;
     TGImage *copy = readBack<TGImage>(&owner, write(&image));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->Picture()->data(), wmf);
 
-    const QImage shown = paint(image);
-    EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_FALSE(inkBounds(shown, QRect(30, 40, 45, 25)).isNull()); // the mark
-    EXPECT_TRUE(inkBounds(printAt300(image), QRect(0, 0, 2550, 3300)).isNull());
+    // On screen: the picture squeezed into the bounds, as the player draws
+    // it there (no placeholder frame).
+    image.SetBounds(0, 0, 96, 72);
+    QImage expected(96, 72, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        MetafilePlayer::draw(&painter, QRectF(0, 0, 96, 72), wmf);
+    }
+    EXPECT_EQ(paint(image), expected);
+    // On paper: the same picture filling the object's inches at 300 dpi,
+    // 1 x 0.75 inch from (1, 1) inch.
+    const QImage page = printAt300(image);
+    QImage printed(300, 225, QImage::Format_RGB32);
+    printed.fill(Qt::white);
+    {
+        QPainter painter(&printed);
+        MetafilePlayer::draw(&painter, QRectF(0, 0, 300, 225), wmf);
+    }
+    EXPECT_EQ(page.copy(300, 300, 300, 225), printed);
+    EXPECT_TRUE(inkBounds(page, QRect(0, 0, 2550, 300)).isNull());
 }
 
 TEST(ImagePaint, EmptyPictureIsAWhiteBoxWithBlackFrameAndPrintsNothing)
@@ -420,7 +425,8 @@ TEST(PcxReader, DamagedDataFailsCleanly)
         for (int k = 0; k < 3; ++k)
             b[random.bounded(static_cast<int>(b.size()))] = static_cast<char>(random.bounded(256));
         const QImage image = PcxReader::read(b);
-        if (!image.isNull())
+        if (!image.isNull()) {
             EXPECT_LE(image.width(), PcxReader::MaxSide);
+        }
     }
 }

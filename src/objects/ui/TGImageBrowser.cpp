@@ -32,8 +32,8 @@ namespace {
 
 const QString kErrorLoading = QStringLiteral("Error loading file!");
 
-// What the preview shows for a picture: its image, or for a metafile the
-// box the label shows in its place.
+// What the preview shows for a picture: its image, or a metafile drawn at
+// its own size (a new image's size when the metafile does not tell it).
 QPixmap previewPixmap(const TPicture &picture)
 {
     switch (picture.kind()) {
@@ -48,7 +48,7 @@ QPixmap previewPixmap(const TPicture &picture)
         image.fill(Qt::white);
         {
             Canvas canvas(&image);
-            TGImage::PaintPlaceholder(canvas, size.width(), size.height(), true);
+            canvas.StretchDraw(0, 0, size.width(), size.height(), picture);
         }
         return QPixmap::fromImage(image);
     }
