@@ -18,6 +18,9 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxClipRects = 20000;
 // A dashed line with more dashes than this is drawn solid.
 constexpr double kMaxDashes = 200000;
+// A hatched figure needing more lines than this is filled with a tiled
+// pattern instead.
+constexpr double kMaxHatchLines = 4000;
 
 bool finite(double v)
 {
@@ -393,7 +396,8 @@ void GdiRenderer::paintReference(const QPainterPath &path, bool fill, bool strok
     bool dashedOnOpaque = false;
     QPen pen = stroke ? referencePen(&dashedOnOpaque) : QPen(Qt::NoPen);
     QBrush brush = fill ? referenceBrush(mState.brush) : QBrush(Qt::NoBrush);
-    QColor penColor = pen.color(), brushColor = brush.color();
+    QColor penColor = pen.color();
+    QColor brushColor = mState.brush.style == BS_HATCHED ? mState.brush.color : brush.color();
     if (!beginRop2(&penColor, &brushColor)) {
         endRop();
         return;
@@ -401,8 +405,11 @@ void GdiRenderer::paintReference(const QPainterPath &path, bool fill, bool strok
     if (brush.style() == Qt::SolidPattern)
         brush.setColor(brushColor);
     pen.setColor(penColor);
-    if (brush.style() != Qt::NoBrush)
+    if (fill && mState.brush.style == BS_HATCHED && fillHatched(path, brushColor)) {
+        // drawn as lines
+    } else if (brush.style() != Qt::NoBrush) {
         mPainter->fillPath(path, brush);
+    }
     if (pen.style() != Qt::NoPen) {
         if (!pen.dashPattern().isEmpty()) {
             double period = 0;
@@ -425,6 +432,46 @@ void GdiRenderer::paintReference(const QPainterPath &path, bool fill, bool strok
         mPainter->strokePath(line, pen);
     }
     endRop();
+}
+
+bool GdiRenderer::fillHatched(const QPainterPath &path, const QColor &color)
+{
+    // Hatch lines one reference pixel wide, eight apart from the reference
+    // device's corner, drawn as figures so that they stay sharp on paper.
+    const QRectF box = path.boundingRect();
+    const double left = std::floor(box.left() / 8) * 8, top = std::floor(box.top() / 8) * 8;
+    const double right = std::ceil(box.right() / 8) * 8 + 8, bottom = std::ceil(box.bottom() / 8) * 8 + 8;
+    if (!(box.width() + box.height() < kMaxHatchLines * 4))
+        return false; // too many lines: the tiled pattern instead
+    const int hatch = mState.brush.hatch;
+    const bool horizontal = hatch == HS_HORIZONTAL || hatch == HS_CROSS;
+    const bool vertical = hatch == HS_VERTICAL || hatch == HS_CROSS;
+    const bool forward = hatch == HS_FDIAGONAL || hatch == HS_DIAGCROSS;
+    const bool backward = hatch == HS_BDIAGONAL || hatch == HS_DIAGCROSS;
+    QPainterPath lines;
+    lines.setFillRule(Qt::WindingFill);
+    if (horizontal)
+        for (double y = top; y < bottom; y += 8)
+            lines.addRect(QRectF(left, y, right - left, 1));
+    if (vertical)
+        for (double x = left; x < right; x += 8)
+            lines.addRect(QRectF(x, top, 1, bottom - top));
+    // Diagonal bands one pixel wide across, through the pixel centres
+    // x - y = 8k (forward) and x + y = 8k + 8 (backward).
+    const double h = bottom - top;
+    for (double x = left - h - 8; (forward || backward) && x < right + 8; x += 8) {
+        if (forward)
+            lines.addPolygon(QPolygonF{{x - 0.5, top}, {x + 0.5, top}, {x + 0.5 + h, bottom}, {x - 0.5 + h, bottom}});
+        if (backward)
+            lines.addPolygon(QPolygonF{{x + h + 7.5, top}, {x + h + 8.5, top}, {x + 8.5, bottom}, {x + 7.5, bottom}});
+    }
+    if (mState.bkMode == OPAQUE)
+        mPainter->fillPath(path, mState.bkColor);
+    mPainter->save();
+    mPainter->setClipPath(path, Qt::IntersectClip);
+    mPainter->fillPath(lines, color);
+    mPainter->restore();
+    return true;
 }
 
 void GdiRenderer::draw(const QPainterPath &logical, bool fill, bool stroke, bool insideFrame)

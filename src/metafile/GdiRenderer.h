@@ -132,6 +132,9 @@ private:
     // Draws (or records) a logical path with the pen and/or brush.
     void draw(const QPainterPath &logical, bool fill, bool stroke, bool insideFrame = false);
     void paintReference(const QPainterPath &path, bool fill, bool stroke);
+    // Fills a reference-space figure with the hatch lines of the current
+    // brush; false when it would take too many lines.
+    bool fillHatched(const QPainterPath &path, const QColor &color);
     QPen referencePen(bool *dashedOnOpaque) const;
     QBrush referenceBrush(const gdi::LogBrush &brush) const;
     QFont realizeFont(double *stretchX, double *extraScale) const;
