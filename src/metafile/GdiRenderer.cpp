@@ -42,6 +42,41 @@ double ellipseAngle(const QRectF &rect, const QPointF &p)
     return std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx) * 180.0 / kPi;
 }
 
+// The part of a polygon inside a rectangle (Sutherland-Hodgman), edges
+// along the rectangle's sides where it was cut.
+QPolygonF clipped(const QPolygonF &polygon, const QRectF &rect)
+{
+    QPolygonF out = polygon;
+    for (int side = 0; side < 4 && !out.isEmpty(); ++side) {
+        auto inside = [&](const QPointF &p) {
+            switch (side) {
+            case 0: return p.x() >= rect.left();
+            case 1: return p.x() <= rect.right();
+            case 2: return p.y() >= rect.top();
+            default: return p.y() <= rect.bottom();
+            }
+        };
+        auto cut = [&](const QPointF &a, const QPointF &b) {
+            const double t = side < 2 ? ((side == 0 ? rect.left() : rect.right()) - a.x()) / (b.x() - a.x())
+                                      : ((side == 2 ? rect.top() : rect.bottom()) - a.y()) / (b.y() - a.y());
+            return a + (b - a) * t;
+        };
+        const QPolygonF in = out;
+        out.clear();
+        for (qsizetype i = 0; i < in.size(); ++i) {
+            const QPointF &current = in[i], &previous = in[(i + in.size() - 1) % in.size()];
+            if (inside(current)) {
+                if (!inside(previous))
+                    out.append(cut(previous, current));
+                out.append(current);
+            } else if (inside(previous)) {
+                out.append(cut(previous, current));
+            }
+        }
+    }
+    return out;
+}
+
 QImage hatchTile(int hatch, const QColor &color, const QColor &background, bool opaque)
 {
     QImage tile(8, 8, QImage::Format_ARGB32);
@@ -193,10 +228,17 @@ void GdiRenderer::selectFont(const LogFont &font)
 
 QRegion GdiRenderer::toTargetRegion(const QPainterPath &reference) const
 {
+    // Only what lies over the target can matter, and a region made from
+    // far-off integer points goes wrong: each figure is cut to the target
+    // with a margin first.
+    const QRectF area = QRectF(mTargetRegion.boundingRect()).adjusted(-4, -4, 4, 4);
     QRegion region;
     const QList<QPolygonF> polygons = reference.toFillPolygons(mReferenceToBase);
-    for (const QPolygonF &polygon : polygons)
-        region |= QRegion(polygon.toPolygon(), reference.fillRule());
+    for (const QPolygonF &polygon : polygons) {
+        const QPolygonF inside = clipped(polygon, area);
+        if (inside.size() > 2)
+            region |= QRegion(inside.toPolygon(), reference.fillRule());
+    }
     return region;
 }
 

@@ -169,6 +169,23 @@ TEST(MetafileRobustness, EnhancedRecordsClaimingMoreThanTheyHold)
     draw(huge);
 }
 
+TEST(MetafileRobustness, ClipRegionsReachingFarBeyondThePicture)
+{
+    // Found by fuzzing (fuzz/regressions/metafile/): two overlapping clip
+    // rectangles, one reaching a billion pixels off, made a region whose
+    // far corners the region code could not take (it leaked). Only what
+    // lies over the picture counts.
+    EmfWriter e(QRect(0, 0, 5080, 3810), 96); // 192 x 144 pixels
+    e.createBrush(1, 0, qRgb(255, 0, 0)).selectObject(1).selectObject(0x80000008);
+    e.extSelectClipRgn({QRect(154, 134, 1937207000, 842347000), QRect(160, 100, 28, 40)}, 5);
+    e.rectangle(0, 0, 192, 144);
+    const QImage image = draw(e.bytes()); // at a third of the size
+    EXPECT_TRUE(redAt(image, 58, 40));    // the small rectangle
+    EXPECT_TRUE(redAt(image, 60, 46));    // the far-reaching one
+    EXPECT_FALSE(redAt(image, 30, 20));
+    EXPECT_FALSE(redAt(image, 50, 40));
+}
+
 TEST(DibReader, RejectsBitmapsLargerThanTheirData)
 {
     QByteArray dib = packedDib(QImage(4, 4, QImage::Format_RGB32));
