@@ -1,20 +1,13 @@
 // libFuzzer target: any bytes as a bitmap: a .BMP file as the label file
 // stores it, a .DIB or .RLE file (with or without its file header, plain
 // or run-length encoded), and a packed bitmap as metafiles carry it.
+#include "FuzzApplication.h"
+
 #include "metafile/DibReader.h"
 #include "objects/TSmartImage.h"
 #include "platform/TPicture.h"
 
-#include <QGuiApplication>
-
 using namespace sw;
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

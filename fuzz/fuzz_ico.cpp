@@ -1,20 +1,14 @@
 // libFuzzer target: any bytes as an icon, read as the label file stores
 // one and as the image browser makes a bitmap of one.
+#include "FuzzApplication.h"
+
 #include "objects/TSmartImage.h"
 #include "platform/TPicture.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImageReader>
 
 using namespace sw;
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

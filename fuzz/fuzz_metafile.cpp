@@ -2,21 +2,15 @@
 // the records onto an image (raster operations carried out) and onto a
 // recording (a device without them, as a PDF is) must end in a picture or
 // nothing, never in a crash, a hang, a leak or a read outside the data.
+#include "FuzzApplication.h"
+
 #include "metafile/MetafilePlayer.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
 
 using namespace sw;
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

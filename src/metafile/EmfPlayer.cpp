@@ -42,13 +42,6 @@ enum : quint32 {
     EMR_SETTEXTJUSTIFICATION = 120,
 };
 
-QColor colorRef(ByteCursor &p)
-{
-    const quint8 r = p.u8(), g = p.u8(), b = p.u8();
-    p.u8();
-    return QColor(r, g, b);
-}
-
 QPointF pointL(ByteCursor &p)
 {
     const qint32 x = p.i32();
@@ -198,15 +191,8 @@ const GdiObject *EmfPlayer::object(quint32 index)
 
 void EmfPlayer::selectObject(quint32 index)
 {
-    const GdiObject *o = object(index);
-    if (!o)
-        return;
-    switch (o->kind) {
-    case GdiObject::Pen: mRenderer.dc().pen = o->pen; break;
-    case GdiObject::Brush: mRenderer.dc().brush = o->brush; break;
-    case GdiObject::Font: mRenderer.selectFont(o->font); break;
-    default: break;
-    }
+    if (const GdiObject *o = object(index))
+        mRenderer.select(*o);
 }
 
 QPainterPath EmfPlayer::readRegionData(ByteCursor p)
@@ -236,22 +222,15 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
     case EMR_EOF: return false;
 
     // State.
-    case EMR_SETWINDOWEXTEX:
-    case EMR_SETVIEWPORTEXTEX: {
-        const QPointF ext = pointL(p);
-        if (p.ok() && ext.x() != 0 && ext.y() != 0)
-            (type == EMR_SETWINDOWEXTEX ? dc.windowExt : dc.viewportExt) = ext;
-        break;
-    }
+    case EMR_SETWINDOWEXTEX: r.setWindowExt(pointL(p)); break;
+    case EMR_SETVIEWPORTEXTEX: r.setViewportExt(pointL(p)); break;
     case EMR_SETWINDOWORGEX: dc.windowOrg = pointL(p); break;
     case EMR_SETVIEWPORTORGEX: dc.viewportOrg = pointL(p); break;
     case EMR_SCALEVIEWPORTEXTEX:
     case EMR_SCALEWINDOWEXTEX: {
         const qint32 xNum = p.i32(), xDenom = p.i32(), yNum = p.i32(), yDenom = p.i32();
-        if (!p.ok() || !xNum || !xDenom || !yNum || !yDenom)
-            break;
-        QPointF &ext = type == EMR_SCALEWINDOWEXTEX ? dc.windowExt : dc.viewportExt;
-        ext = QPointF(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
+        if (p.ok())
+            r.scaleExtent(type == EMR_SCALEWINDOWEXTEX, xNum, xDenom, yNum, yDenom);
         break;
     }
     case EMR_SETMAPMODE: dc.mapMode = int(p.u32()); break;
@@ -260,8 +239,8 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
     case EMR_SETROP2: dc.rop2 = int(p.u32()); break;
     case EMR_SETSTRETCHBLTMODE: dc.stretchMode = int(p.u32()); break;
     case EMR_SETTEXTALIGN: dc.textAlign = p.u32(); break;
-    case EMR_SETTEXTCOLOR: dc.textColor = colorRef(p); break;
-    case EMR_SETBKCOLOR: dc.bkColor = colorRef(p); break;
+    case EMR_SETTEXTCOLOR: dc.textColor = readColorRef(p); break;
+    case EMR_SETBKCOLOR: dc.bkColor = readColorRef(p); break;
     case EMR_SETARCDIRECTION: dc.arcDirection = int(p.u32()); break;
     case EMR_SETTEXTJUSTIFICATION: {
         const qint32 extra = p.i32(), count = p.i32();
@@ -302,7 +281,7 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
         o->pen.style = p.u32();
         o->pen.width = p.i32();
         p.i32();
-        o->pen.color = colorRef(p);
+        o->pen.color = readColorRef(p);
         break;
     }
     case EMR_EXTCREATEPEN: {
@@ -316,7 +295,7 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
         pen.style = p.u32();
         const quint32 width = p.u32();
         const quint32 brushStyle = p.u32();
-        pen.color = colorRef(p);
+        pen.color = readColorRef(p);
         p.u32(); // hatch
         const quint32 entries = p.u32();
         pen.width = (pen.style & PS_GEOMETRIC) ? double(qMin<quint32>(width, 1u << 24)) : 0;
@@ -333,7 +312,7 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
         *o = GdiObject();
         o->kind = GdiObject::Brush;
         o->brush.style = int(p.u32());
-        o->brush.color = colorRef(p);
+        o->brush.color = readColorRef(p);
         o->brush.hatch = int(p.u32());
         if (o->brush.style != BS_NULL && o->brush.style != BS_HATCHED)
             o->brush.style = BS_SOLID;
@@ -462,7 +441,7 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
     }
     case EMR_SETPIXELV: {
         const QPointF at = pointL(p);
-        const QColor color = colorRef(p);
+        const QColor color = readColorRef(p);
         if (p.ok())
             r.setPixel(at, color);
         break;

@@ -219,9 +219,34 @@ void GdiRenderer::setWorldTransform(const QTransform &transform)
         mState.world = transform;
 }
 
-void GdiRenderer::selectFont(const LogFont &font)
+void GdiRenderer::setWindowExt(const QPointF &extent)
 {
-    mState.font = font;
+    if (extent.x() != 0 && extent.y() != 0)
+        mState.windowExt = extent;
+}
+
+void GdiRenderer::setViewportExt(const QPointF &extent)
+{
+    if (extent.x() != 0 && extent.y() != 0)
+        mState.viewportExt = extent;
+}
+
+void GdiRenderer::scaleExtent(bool window, double xNum, double xDenom, double yNum, double yDenom)
+{
+    if (xNum == 0 || xDenom == 0 || yNum == 0 || yDenom == 0)
+        return;
+    QPointF &ext = window ? mState.windowExt : mState.viewportExt;
+    ext = QPointF(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
+}
+
+void GdiRenderer::select(const GdiObject &object)
+{
+    switch (object.kind) {
+    case GdiObject::Pen: mState.pen = object.pen; break;
+    case GdiObject::Brush: mState.brush = object.brush; break;
+    case GdiObject::Font: mState.font = object.font; break;
+    default: break;
+    }
 }
 
 // ---- clipping -------------------------------------------------------------------------

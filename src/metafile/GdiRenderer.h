@@ -57,9 +57,14 @@ public:
     // save (-1 the latest); above 0 is the save's depth from the first (1).
     void saveDC();
     void restoreDC(int which);
-    // Changes that go beyond setting a state field.
+    // Changes that go beyond setting a state field. Extents of zero are
+    // ignored, as are scales by zero.
     void setWorldTransform(const QTransform &transform);
-    void selectFont(const gdi::LogFont &font);
+    void setWindowExt(const QPointF &extent);
+    void setViewportExt(const QPointF &extent);
+    void scaleExtent(bool window, double xNum, double xDenom, double yNum, double yDenom);
+    // Selects a pen, brush or font into the state (other kinds: nothing).
+    void select(const gdi::GdiObject &object);
 
     // Clipping. Rectangles are logical; regions in reference-device units.
     void intersectClipRect(const QRectF &rect);

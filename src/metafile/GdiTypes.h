@@ -2,6 +2,8 @@
 // The drawing objects and the drawing state a metafile's records act on,
 // with the numeric codes both metafile formats use for them. Lengths are
 // in the metafile's logical units unless a field says otherwise.
+#include "metafile/ByteCursor.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -81,6 +83,14 @@ enum ArcDirection { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
 
 // Character sets of fonts, for decoding 8-bit text.
 enum CharSet : quint8 { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SYMBOL_CHARSET = 2 };
+
+// A colour as both formats store it: red, green, blue and a byte unused.
+inline QColor readColorRef(ByteCursor &p)
+{
+    const quint8 r = p.u8(), g = p.u8(), b = p.u8();
+    p.u8();
+    return QColor(r, g, b);
+}
 
 struct LogPen
 {

@@ -80,13 +80,6 @@ enum : quint16 {
     META_STRETCHDIB = 0x0F43,
 };
 
-QColor colorRef(ByteCursor &p)
-{
-    const quint8 r = p.u8(), g = p.u8(), b = p.u8();
-    p.u8();
-    return QColor(r, g, b);
-}
-
 // Most 16-bit records keep their coordinates in reverse: y before x.
 QPointF pointYX(ByteCursor &p)
 {
@@ -246,16 +239,11 @@ void WmfPlayer::selectObject(int index)
     const GdiObject *o = object(index);
     if (!o)
         return;
-    switch (o->kind) {
-    case GdiObject::Pen: mRenderer.dc().pen = o->pen; break;
-    case GdiObject::Brush: mRenderer.dc().brush = o->brush; break;
-    case GdiObject::Font: mRenderer.selectFont(o->font); break;
-    case GdiObject::Region: {
+    if (o->kind == GdiObject::Region) {
         const QPainterPath region = mRenderer.logicalToReference().map(o->region);
         mRenderer.selectClipRegion(&region, RGN_COPY);
-        break;
-    }
-    default: break;
+    } else {
+        mRenderer.select(*o);
     }
 }
 
@@ -311,8 +299,8 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
     case META_SETSTRETCHBLTMODE: dc.stretchMode = p.u16(); break;
     case META_SETTEXTCHAREXTRA: dc.charExtra = p.i16(); break;
     case META_SETTEXTALIGN: dc.textAlign = p.u16(); break;
-    case META_SETBKCOLOR: dc.bkColor = colorRef(p); break;
-    case META_SETTEXTCOLOR: dc.textColor = colorRef(p); break;
+    case META_SETBKCOLOR: dc.bkColor = readColorRef(p); break;
+    case META_SETTEXTCOLOR: dc.textColor = readColorRef(p); break;
     case META_SETTEXTJUSTIFICATION: {
         const quint16 count = p.u16();
         const quint16 extra = p.u16();
@@ -321,28 +309,16 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
         break;
     }
     case META_SETWINDOWORG: dc.windowOrg = pointYX(p); break;
-    case META_SETWINDOWEXT: {
-        const QPointF ext = pointYX(p);
-        if (p.ok() && ext.x() != 0 && ext.y() != 0)
-            dc.windowExt = ext;
-        break;
-    }
+    case META_SETWINDOWEXT: r.setWindowExt(pointYX(p)); break;
     case META_SETVIEWPORTORG: dc.viewportOrg = pointYX(p); break;
-    case META_SETVIEWPORTEXT: {
-        const QPointF ext = pointYX(p);
-        if (p.ok() && ext.x() != 0 && ext.y() != 0)
-            dc.viewportExt = ext;
-        break;
-    }
+    case META_SETVIEWPORTEXT: r.setViewportExt(pointYX(p)); break;
     case META_OFFSETWINDOWORG: dc.windowOrg += pointYX(p); break;
     case META_OFFSETVIEWPORTORG: dc.viewportOrg += pointYX(p); break;
     case META_SCALEWINDOWEXT:
     case META_SCALEVIEWPORTEXT: {
         const int yDenom = p.i16(), yNum = p.i16(), xDenom = p.i16(), xNum = p.i16();
-        if (!p.ok() || yDenom == 0 || xDenom == 0 || yNum == 0 || xNum == 0)
-            break;
-        QPointF &ext = function == META_SCALEWINDOWEXT ? dc.windowExt : dc.viewportExt;
-        ext = QPointF(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
+        if (p.ok())
+            r.scaleExtent(function == META_SCALEWINDOWEXT, xNum, xDenom, yNum, yDenom);
         break;
     }
 
@@ -353,7 +329,7 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
         o.pen.style = p.u16();
         o.pen.width = p.i16();
         p.i16();
-        o.pen.color = colorRef(p);
+        o.pen.color = readColorRef(p);
         createObject(o);
         break;
     }
@@ -361,7 +337,7 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
         GdiObject o;
         o.kind = GdiObject::Brush;
         o.brush.style = p.u16();
-        o.brush.color = colorRef(p);
+        o.brush.color = readColorRef(p);
         o.brush.hatch = p.u16();
         if (o.brush.style != BS_NULL && o.brush.style != BS_HATCHED)
             o.brush.style = BS_SOLID; // patterns come only through their own records
@@ -494,7 +470,7 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
         break;
     }
     case META_SETPIXEL: {
-        const QColor color = colorRef(p);
+        const QColor color = readColorRef(p);
         const QPointF at = pointYX(p);
         if (p.ok())
             r.setPixel(at, color);
