@@ -160,7 +160,8 @@ void TGImage::PrintTo(TBaseReport &report, double xOff, double yOff)
     const double y1 = Top() / p + yOff;
     const double x2 = (Left() + Width()) / p + xOff;
     const double y2 = (Top() + Height()) / p + yOff;
-    if (mPicture->kind() == TPicture::Kind::Bitmap)
+    // An icon (from an older label file) prints as it shows, not as nothing.
+    if (mPicture->kind() == TPicture::Kind::Bitmap || mPicture->kind() == TPicture::Kind::Icon)
         report.PrintBitmapRect(x1, y1, x2, y2, mPicture->image());
     else if (mPicture->kind() == TPicture::Kind::Metafile)
         report.StretchDraw(report.CreateRect(x1, y1, x2, y2), *mPicture);

@@ -60,8 +60,8 @@ public:
     void Loaded() override;
     void UpdateMenuChecks() override;
     void Paint(Canvas &canvas, const PaintContext &context) override;
-    // Bitmaps and metafiles stretched into the bounds in inches (metafiles
-    // played onto the page as vectors); icons print nothing. A border
+    // The picture stretched into the bounds in inches: bitmaps and icons
+    // as images, metafiles played onto the page as vectors. A border
     // prints as a one-device-pixel black frame.
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
 

@@ -228,6 +228,28 @@ TEST(ImagePrint, BitmapFillsItsRectangleInInches)
     EXPECT_EQ(page.pixel(850, 600), qRgb(0, 0, 255));
 }
 
+TEST(ImagePrint, AnIconFromALabelFilePrintsAsItShows)
+{
+    ScreenResolution screen(96);
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    for (int i = 0; i < 16; ++i)
+        icon.setPixel(i, 8, qRgba(0, 0, 255, 255));
+    QByteArray ico;
+    {
+        QBuffer buffer(&ico);
+        buffer.open(QIODevice::WriteOnly);
+        icon.save(&buffer, "ICO");
+    }
+    TGImage image;
+    ASSERT_TRUE(image.Picture()->setGraphic(TPicture::Kind::Icon, ico));
+    image.SetBounds(96, 48, 96, 96);
+    const QImage page = printAt300(image);
+    // The blue row across the middle, the transparent rest left white.
+    EXPECT_EQ(page.pixel(750, 450 + 150 + 5), qRgb(0, 0, 255));
+    EXPECT_EQ(page.pixel(750, 500), qRgb(255, 255, 255));
+}
+
 TEST(ImageSize, AutoSizeFollowsThePictureAtTheDisplayScale)
 {
     FakePanelHost panel;
