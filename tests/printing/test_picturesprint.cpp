@@ -11,10 +11,14 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenInfo.h"
 #include "printing/LabelFileJob.h"
+#include "report/TFilePrinter.h"
+#include "report/TImageDevice.h"
 #include "report/TImageReport.h"
+#include "report/TReportFiler.h"
 #include "report/printer/TReportPrinter.h"
 #include "surface/TGStickwellPanel32.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QProcess>
@@ -214,6 +218,32 @@ TEST_F(PicturesPrint, MetafilesOpenShowAndPrintAsThePlayerDrawsThem)
         const QByteArray other = bytes == wmf ? emf : wmf;
         EXPECT_LT(agreement(blurred(paper), blurred(playerImage(other, area.size())), 32), 0.6);
     }
+}
+
+TEST_F(PicturesPrint, ThePreviewShowsMetafilesAsTheyPrint)
+{
+    // The preview records the sheet and replays it: the metafile travels
+    // in the recording and is played again there.
+    LabelFileJob job(design({{sampleEmf(), QRect(8, 8, 96, 72)}}));
+    PrintRequest request = job.makeRequest();
+    QString error;
+    ASSERT_TRUE(LabelFileJob::parsePositions(QStringLiteral("1"), request, &error));
+    TImageDevice measure(96, 96);
+    QBuffer stream;
+    TReportFiler filer(&measure);
+    filer.StreamMode = smUser;
+    filer.setStream(&stream);
+    job.print(request, filer);
+    const QImage preview = TFilePrinter::RenderPage(stream.data(), 1, 100, 96);
+    TImageReport direct(96, 96);
+    job.print(request, direct);
+    const QImage printed = direct.PageImage(0);
+    const QRect label(0, 0, 300, 150);
+    ASSERT_EQ(preview.size(), printed.size());
+    EXPECT_EQ(preview.copy(label), printed.copy(label));
+    QImage blank(label.size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_LT(agreement(preview.copy(label), blank, 0), 0.95); // the picture is there
 }
 
 TEST_F(PicturesPrint, BitmapsReachThePdfWithoutLossOnceForAllLabels)
