@@ -195,21 +195,20 @@ void EmfPlayer::selectObject(quint32 index)
         mRenderer.select(*o);
 }
 
-QPainterPath EmfPlayer::readRegionData(ByteCursor p)
+RectList EmfPlayer::readRegionData(ByteCursor p)
 {
     const quint32 headerSize = p.u32();
     p.u32(); // type
     const quint32 count = p.u32();
     p.u32(); // size of the rectangles
     p.skip(16); // bounds
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
+    RectList rects;
     if (!p.ok() || headerSize < 32)
-        return path;
+        return rects;
     p.seek(headerSize);
     for (quint32 i = 0; i < count && i < quint32(kMaxRegionRects) && p.has(16); ++i)
-        path.addRect(rectL(p).normalized());
-    return path;
+        rects.append(rectL(p).normalized());
+    return rects;
 }
 
 // ---- records ------------------------------------------------------------------------------
@@ -383,7 +382,7 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
             r.selectClipRegion(nullptr, int(mode));
             break;
         }
-        const QPainterPath region = readRegionData(p.take(size));
+        const RectList region = readRegionData(p.take(size));
         r.selectClipRegion(&region, int(mode));
         break;
     }
@@ -475,7 +474,7 @@ bool EmfPlayer::record(quint32 type, ByteCursor p, const ByteCursor &whole)
         }
         if (!p.ok() || !p.has(size))
             break;
-        const QPainterPath region = readRegionData(p.take(size));
+        const RectList region = readRegionData(p.take(size));
         if (type == EMR_INVERTRGN) {
             r.invertRegion(region);
             break;

@@ -45,7 +45,7 @@ private:
     void smallText(ByteCursor &p);
     void bitmapRecord(quint32 type, ByteCursor &p, const ByteCursor &whole);
     void gradientFill(ByteCursor &p);
-    static QPainterPath readRegionData(ByteCursor p);
+    static gdi::RectList readRegionData(ByteCursor p);
 
     GdiRenderer &mRenderer;
     QVector<gdi::GdiObject> mObjects;

@@ -17,6 +17,7 @@ namespace {
 // A clip made of more pieces than this is replaced by its bounding box,
 // so that a flood of clip records cannot make every later one slower.
 constexpr int kMaxClipRects = 20000;
+constexpr qint64 kRegionWorkBudget = 20000000;
 
 bool finite(double v)
 {
@@ -214,7 +215,7 @@ void GdiRenderer::select(const GdiObject &object)
 
 // ---- clipping -------------------------------------------------------------------------
 
-QRegion GdiRenderer::toTargetRegion(const QPainterPath &reference) const
+QRegion GdiRenderer::toTargetRegion(const QPainterPath &reference)
 {
     // Only what lies over the target can matter, and a region made from
     // far-off integer points goes wrong: each figure is cut to the target
@@ -226,12 +227,33 @@ QRegion GdiRenderer::toTargetRegion(const QPainterPath &reference) const
         const QPolygonF inside = clipped(polygon, area);
         if (inside.size() > 2)
             region |= QRegion(inside.toPolygon(), reference.fillRule());
+        mRegionWork += region.rectCount();
+    }
+    return region;
+}
+
+QRegion GdiRenderer::toTargetRegion(const RectList &reference)
+{
+    // The reference device maps onto the target without turning, so each
+    // rectangle stays one.
+    const QRectF area = QRectF(mTargetRegion.boundingRect()).adjusted(-4, -4, 4, 4);
+    QRegion region;
+    for (const QRectF &rect : reference) {
+        const QRectF r = mReferenceToBase.mapRect(rect.normalized()) & area;
+        if (r.isEmpty())
+            continue;
+        const QPoint topLeft(int(std::lround(r.left())), int(std::lround(r.top())));
+        const QPoint bottomRight(int(std::lround(r.right())), int(std::lround(r.bottom())));
+        region |= QRegion(QRect(topLeft, bottomRight - QPoint(1, 1)));
+        mRegionWork += region.rectCount();
     }
     return region;
 }
 
 void GdiRenderer::addClip(const QRegion &region, int mode)
 {
+    if (mRegionWork > kRegionWorkBudget)
+        return;
     const QRegion current = mState.hasClip ? mState.clip : mTargetRegion;
     QRegion result;
     switch (mode) {
@@ -242,6 +264,7 @@ void GdiRenderer::addClip(const QRegion &region, int mode)
     case RGN_COPY: result = region; break;
     default: return;
     }
+    mRegionWork += result.rectCount();
     if (result.rectCount() > kMaxClipRects)
         result = QRegion(result.boundingRect());
     mState.clip = result;
@@ -251,6 +274,8 @@ void GdiRenderer::addClip(const QRegion &region, int mode)
 
 void GdiRenderer::intersectClipRect(const QRectF &rect)
 {
+    if (mRegionWork > kRegionWorkBudget)
+        return;
     QPainterPath path;
     path.addRect(rect.normalized());
     addClip(toTargetRegion(logicalToReference().map(path)), RGN_AND);
@@ -258,12 +283,14 @@ void GdiRenderer::intersectClipRect(const QRectF &rect)
 
 void GdiRenderer::excludeClipRect(const QRectF &rect)
 {
+    if (mRegionWork > kRegionWorkBudget)
+        return;
     QPainterPath path;
     path.addRect(rect.normalized());
     addClip(toTargetRegion(logicalToReference().map(path)), RGN_DIFF);
 }
 
-void GdiRenderer::selectClipRegion(const QPainterPath *region, int mode)
+void GdiRenderer::selectClipRegion(const RectList *region, int mode)
 {
     if (!region) {
         if (mode == RGN_COPY && mState.hasClip) {
@@ -273,7 +300,18 @@ void GdiRenderer::selectClipRegion(const QPainterPath *region, int mode)
         }
         return;
     }
-    addClip(toTargetRegion(*region), mode);
+    if (mRegionWork <= kRegionWorkBudget)
+        addClip(toTargetRegion(*region), mode);
+}
+
+void GdiRenderer::paintTargetRegion(const QRegion &region, const QBrush &brush)
+{
+    applyClip();
+    mPainter->setWorldTransform(mBase);
+    mPainter->setRenderHint(QPainter::Antialiasing, false);
+    QPainterPath path;
+    path.addRegion(region);
+    mPainter->fillPath(path, brush);
 }
 
 void GdiRenderer::offsetClip(const QPointF &logicalDelta)
@@ -361,7 +399,8 @@ void GdiRenderer::selectClipPath(int mode)
 {
     mRecording = false;
     mPath.setFillRule(mState.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
-    addClip(toTargetRegion(mPath), mode);
+    if (mRegionWork <= kRegionWorkBudget)
+        addClip(toTargetRegion(mPath), mode);
     mPath = QPainterPath();
 }
 

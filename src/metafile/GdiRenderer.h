@@ -70,7 +70,7 @@ public:
     void intersectClipRect(const QRectF &rect);
     void excludeClipRect(const QRectF &rect);
     // mode is a gdi::RegionMode; RGN_COPY with no region removes the clip.
-    void selectClipRegion(const QPainterPath *region, int mode);
+    void selectClipRegion(const gdi::RectList *region, int mode);
     void offsetClip(const QPointF &logicalDelta);
 
     // Lines and figures, logical units, drawn with the current pen and
@@ -95,10 +95,11 @@ public:
     void angleArc(const QPointF &center, double radius, double startAngle, double sweepAngle);
     void setPixel(const QPointF &p, const QColor &color);
 
-    // Regions in reference-device units.
-    void fillRegion(const QPainterPath &region, const gdi::LogBrush &brush);
-    void frameRegion(const QPainterPath &region, const gdi::LogBrush &brush, double width, double height);
-    void invertRegion(const QPainterPath &region);
+    // Regions in reference-device units; the frame is width x height
+    // logical units wide inside the region's edges.
+    void fillRegion(const gdi::RectList &region, const gdi::LogBrush &brush);
+    void frameRegion(const gdi::RectList &region, const gdi::LogBrush &brush, double width, double height);
+    void invertRegion(const gdi::RectList &region);
 
     // Text at a logical point (or the current position with TA_UPDATECP),
     // aligned by the text-align flags, advanced by dx (logical units per
@@ -144,7 +145,9 @@ private:
     QBrush referenceBrush(const gdi::LogBrush &brush) const;
     QFont realizeFont(double *stretchX, double *extraScale) const;
     void addClip(const QRegion &region, int mode);
-    QRegion toTargetRegion(const QPainterPath &reference) const;
+    QRegion toTargetRegion(const QPainterPath &reference);
+    QRegion toTargetRegion(const gdi::RectList &reference);
+    void paintTargetRegion(const QRegion &region, const QBrush &brush);
     void applyClip();
     bool beginRop2(QColor *penColor, QColor *brushColor);
     void endRop();
@@ -160,6 +163,9 @@ private:
     double mDpiY;
     bool mRaster;              // raster operations are possible
     bool mClipDirty = false;
+    // Region pieces worked through so far; past a budget further clipping
+    // is ignored, so that no file can make the clip the whole work.
+    qint64 mRegionWork = 0;
     gdi::DcState mState;
     QVector<gdi::DcState> mSaved;
     int mIgnoredSaves = 0;     // saves beyond MaxSavedStates

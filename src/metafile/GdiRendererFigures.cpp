@@ -465,37 +465,51 @@ void GdiRenderer::setPixel(const QPointF &p, const QColor &color)
     mPainter->fillRect(QRectF(std::floor(r.x()), std::floor(r.y()), 1, 1), color);
 }
 
-void GdiRenderer::fillRegion(const QPainterPath &region, const LogBrush &brush)
+void GdiRenderer::fillRegion(const RectList &region, const LogBrush &brush)
 {
+    if (mRecording)
+        return;
     const LogBrush current = mState.brush;
     mState.brush = brush;
-    const bool recording = mRecording;
-    mRecording = false;
-    paintReference(region, true, false);
-    mRecording = recording;
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const QRectF &rect : region)
+        path.addRect(rect.normalized());
+    paintReference(path, true, false);
     mState.brush = current;
 }
 
-void GdiRenderer::frameRegion(const QPainterPath &region, const LogBrush &brush, double width, double height)
+void GdiRenderer::frameRegion(const RectList &region, const LogBrush &brush, double width, double height)
 {
-    const double w = qMax(std::fabs(width), std::fabs(height)) * lengthScale();
-    if (!(w > 0) || !std::isfinite(w))
+    if (mRecording)
         return;
-    QPainterPathStroker stroker;
-    stroker.setWidth(2 * w);
-    fillRegion(stroker.createStroke(region).intersected(region), brush);
+    // The frame is what the region loses when shrunk by the frame's width
+    // and height, worked out on the target's pixels.
+    const QTransform toBase = logicalToReference() * mReferenceToBase;
+    const int w = int(std::lround(std::fabs(width * std::hypot(toBase.m11(), toBase.m12()))));
+    const int h = int(std::lround(std::fabs(height * std::hypot(toBase.m21(), toBase.m22()))));
+    const QRegion area = toTargetRegion(region);
+    if (w <= 0 || h <= 0 || w > 100000 || h > 100000)
+        return;
+    QRegion inner = area;
+    for (const QPoint &shift : {QPoint(w, 0), QPoint(-w, 0), QPoint(0, h), QPoint(0, -h)})
+        inner &= area.translated(shift);
+    const LogBrush current = mState.brush;
+    mState.brush = brush;
+    paintTargetRegion(area - inner, brush.style == BS_SOLID ? QBrush(brush.color) : referenceBrush(brush));
+    mState.brush = current;
 }
 
-void GdiRenderer::invertRegion(const QPainterPath &region)
+void GdiRenderer::invertRegion(const RectList &region)
 {
     if (!mRaster || mRecording)
         return;
-    applyClip();
-    mPainter->setWorldTransform(mReferenceToBase * mBase);
+    const QRegion area = toTargetRegion(region);
+    applyClip(); // before saving: a clip change restores the painter's state
+    mPainter->save();
     mPainter->setCompositionMode(QPainter::RasterOp_NotDestination);
-    mPainter->setRenderHint(QPainter::Antialiasing, false);
-    mPainter->fillPath(region, Qt::black);
-    endRop();
+    paintTargetRegion(area, Qt::black);
+    mPainter->restore();
 }
 
 } // namespace sw

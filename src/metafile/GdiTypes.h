@@ -125,6 +125,9 @@ struct LogFont
     QString faceName;
 };
 
+// A region: the union of rectangles.
+using RectList = QVector<QRectF>;
+
 // An entry of a metafile's object table.
 struct GdiObject
 {
@@ -133,8 +136,7 @@ struct GdiObject
     LogPen pen;
     LogBrush brush;
     LogFont font;
-    QPainterPath region; // logical units (WMF) or reference-device units (EMF)
-    bool regionInDeviceUnits = false;
+    RectList region; // logical units
 };
 
 // What SaveDC keeps and RestoreDC brings back.

@@ -217,14 +217,25 @@ WmfPlayer::WmfPlayer(GdiRenderer &renderer, int objects)
 void WmfPlayer::createObject(const GdiObject &object)
 {
     // A new object takes the lowest free slot of the table.
-    for (GdiObject &slot : mObjects) {
-        if (slot.kind == GdiObject::Empty) {
-            slot = object;
-            return;
-        }
-    }
-    if (mObjects.size() < 65535)
+    while (mFirstFree < mObjects.size() && mObjects[mFirstFree].kind != GdiObject::Empty)
+        ++mFirstFree;
+    if (mFirstFree < mObjects.size())
+        mObjects[mFirstFree] = object;
+    else if (mObjects.size() < 65535)
         mObjects.append(object);
+}
+
+const RectList *WmfPlayer::referenceRegion(int index)
+{
+    const GdiObject *o = object(index);
+    if (!o || o->kind != GdiObject::Region)
+        return nullptr;
+    // 16-bit metafiles have no world transform: rectangles stay rectangles.
+    const QTransform toReference = mRenderer.logicalToReference();
+    mRegion.clear();
+    for (const QRectF &rect : o->region)
+        mRegion.append(toReference.mapRect(rect));
+    return &mRegion;
 }
 
 GdiObject *WmfPlayer::object(int index)
@@ -239,15 +250,13 @@ void WmfPlayer::selectObject(int index)
     const GdiObject *o = object(index);
     if (!o)
         return;
-    if (o->kind == GdiObject::Region) {
-        const QPainterPath region = mRenderer.logicalToReference().map(o->region);
-        mRenderer.selectClipRegion(&region, RGN_COPY);
-    } else {
+    if (o->kind == GdiObject::Region)
+        mRenderer.selectClipRegion(referenceRegion(index), RGN_COPY);
+    else
         mRenderer.select(*o);
-    }
 }
 
-QPainterPath WmfPlayer::readRegion(ByteCursor p)
+RectList WmfPlayer::readRegion(ByteCursor p)
 {
     p.u16(); // next in chain
     p.u16(); // object type
@@ -255,29 +264,24 @@ QPainterPath WmfPlayer::readRegion(ByteCursor p)
     p.i16(); // region size
     const int scans = p.i16();
     p.i16(); // widest scan
-    const QRectF bounds = [&] {
-        const qint16 l = p.i16(), t = p.i16(), r = p.i16(), b = p.i16();
-        return QRectF(QPointF(l, t), QPointF(r, b)).normalized();
-    }();
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
+    const qint16 l = p.i16(), t = p.i16(), r = p.i16(), b = p.i16();
+    RectList rects;
     if (!p.ok())
-        return path;
+        return rects;
     if (scans <= 0) {
-        path.addRect(bounds);
-        return path;
+        rects.append(QRectF(QPointF(l, t), QPointF(r, b)).normalized());
+        return rects;
     }
-    int rects = 0;
-    for (int s = 0; s < scans && p.has(8) && rects < kMaxRegionRects; ++s) {
+    for (int s = 0; s < scans && p.has(8) && rects.size() < kMaxRegionRects; ++s) {
         const int count = p.u16();
         const qint16 top = p.i16(), bottom = p.i16();
-        for (int i = 0; i + 1 < count && p.has(4) && rects < kMaxRegionRects; i += 2, ++rects) {
+        for (int i = 0; i + 1 < count && p.has(4) && rects.size() < kMaxRegionRects; i += 2) {
             const qint16 left = p.i16(), right = p.i16();
-            path.addRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
+            rects.append(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
         }
         p.u16(); // the count again
     }
-    return path;
+    return rects;
 }
 
 // ---- records ---------------------------------------------------------------------------
@@ -402,8 +406,10 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
     case META_SELECTOBJECT: selectObject(p.u16()); break;
     case META_DELETEOBJECT: {
         const int index = p.u16();
-        if (p.ok() && index < mObjects.size())
+        if (p.ok() && index < mObjects.size()) {
             mObjects[index] = GdiObject();
+            mFirstFree = qMin(mFirstFree, index);
+        }
         break;
     }
 
@@ -412,13 +418,7 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
     case META_EXCLUDECLIPRECT: r.excludeClipRect(rectBRTL(p)); break;
     case META_OFFSETCLIPRGN: r.offsetClip(pointYX(p)); break;
     case META_SELECTCLIPREGION: {
-        const GdiObject *o = object(p.u16());
-        if (o && o->kind == GdiObject::Region) {
-            const QPainterPath region = r.logicalToReference().map(o->region);
-            r.selectClipRegion(&region, RGN_COPY);
-        } else {
-            r.selectClipRegion(nullptr, RGN_COPY);
-        }
+        r.selectClipRegion(referenceRegion(p.u16()), RGN_COPY);
         break;
     }
 
@@ -478,28 +478,26 @@ bool WmfPlayer::record(quint16 function, ByteCursor p, quint32 words)
     }
     case META_FILLREGION:
     case META_FRAMEREGION: {
-        const GdiObject *region = object(p.u16());
+        const RectList *region = referenceRegion(p.u16());
         const GdiObject *brush = object(p.u16());
         const qint16 height = p.i16(), width = p.i16();
-        if (!region || region->kind != GdiObject::Region || !brush || brush->kind != GdiObject::Brush)
+        if (!region || !brush || brush->kind != GdiObject::Brush)
             break;
-        const QPainterPath path = r.logicalToReference().map(region->region);
         if (function == META_FILLREGION)
-            r.fillRegion(path, brush->brush);
+            r.fillRegion(*region, brush->brush);
         else if (p.ok())
-            r.frameRegion(path, brush->brush, width, height);
+            r.frameRegion(*region, brush->brush, width, height);
         break;
     }
     case META_PAINTREGION:
     case META_INVERTREGION: {
-        const GdiObject *region = object(p.u16());
-        if (!region || region->kind != GdiObject::Region)
+        const RectList *region = referenceRegion(p.u16());
+        if (!region)
             break;
-        const QPainterPath path = r.logicalToReference().map(region->region);
         if (function == META_PAINTREGION)
-            r.fillRegion(path, dc.brush);
+            r.fillRegion(*region, dc.brush);
         else
-            r.invertRegion(path);
+            r.invertRegion(*region);
         break;
     }
 

@@ -42,10 +42,15 @@ private:
     void selectObject(int index);
     void block(quint16 function, ByteCursor &p, quint32 words);
     void text(ByteCursor &p, bool extended);
-    static QPainterPath readRegion(ByteCursor p);
+    static gdi::RectList readRegion(ByteCursor p);
+    // A region object of the table in reference-device units; null when
+    // the index holds no region.
+    const gdi::RectList *referenceRegion(int index);
 
     GdiRenderer &mRenderer;
     QVector<gdi::GdiObject> mObjects;
+    int mFirstFree = 0; // no free slot of the table lies below it
+    gdi::RectList mRegion;
 };
 
 } // namespace sw

@@ -126,6 +126,15 @@ TEST(MetafileRobustness, RecordsClaimingMoreThanTheyHold)
              f.escapement = 12345;
              w.createFont(f).selectObject(1).textOut(0, 0, "x");
          }},
+        {"a region of 1000 pieces used 3000 times", [](WmfWriter &w) {
+             QVector<QRect> pieces;
+             for (int i = 0; i < 1000; ++i)
+                 pieces.append(QRect((i * 7) % 78, (i * 13) % 78, 2, 1));
+             w.createRegion(pieces);
+             for (int i = 0; i < 1000; ++i)
+                 w.selectClipRegion(1).fillRegion(1, 0).frameRegion(1, 0, 1, 1);
+             w.saveDC().restoreDC(-1);
+         }},
         {"clip flood", [](WmfWriter &w) {
              for (int i = 0; i < 3000; ++i)
                  w.excludeClipRect(i % 80, (i * 7) % 80, i % 80 + 1, (i * 7) % 80 + 1);
