@@ -227,8 +227,10 @@ bool GdiRenderer::fillHatched(const QPainterPath &path, const QColor &color)
     const QRectF box = path.boundingRect();
     const double left = std::floor(box.left() / 8) * 8, top = std::floor(box.top() / 8) * 8;
     const double right = std::ceil(box.right() / 8) * 8 + 8, bottom = std::ceil(box.bottom() / 8) * 8 + 8;
-    if (!(box.width() + box.height() < kMaxHatchLines * 4))
-        return false; // too many lines: the tiled pattern instead
+    // Too many lines, or lines so far off that steps of eight are lost in
+    // the coordinates' precision: the tiled pattern instead.
+    if (!(box.width() + box.height() < kMaxHatchLines * 4) || !(std::fabs(left) + std::fabs(top) < 1e9))
+        return false;
     const int hatch = mState.brush.hatch;
     const bool horizontal = hatch == HS_HORIZONTAL || hatch == HS_CROSS;
     const bool vertical = hatch == HS_VERTICAL || hatch == HS_CROSS;
@@ -236,16 +238,18 @@ bool GdiRenderer::fillHatched(const QPainterPath &path, const QColor &color)
     const bool backward = hatch == HS_BDIAGONAL || hatch == HS_DIAGCROSS;
     QPainterPath lines;
     lines.setFillRule(Qt::WindingFill);
+    const int rows = int((bottom - top) / 8), columns = int((right - left) / 8);
     if (horizontal)
-        for (double y = top; y < bottom; y += 8)
-            lines.addRect(QRectF(left, y, right - left, 1));
+        for (int i = 0; i < rows; ++i)
+            lines.addRect(QRectF(left, top + 8 * i, right - left, 1));
     if (vertical)
-        for (double x = left; x < right; x += 8)
-            lines.addRect(QRectF(x, top, 1, bottom - top));
+        for (int i = 0; i < columns; ++i)
+            lines.addRect(QRectF(left + 8 * i, top, 1, bottom - top));
     // Diagonal bands one pixel wide across, through the pixel centres
     // x - y = 8k (forward) and x + y = 8k + 8 (backward).
     const double h = bottom - top;
-    for (double x = left - h - 8; (forward || backward) && x < right + 8; x += 8) {
+    for (int i = 0; (forward || backward) && i < rows + columns + 2; ++i) {
+        const double x = left - h - 8 + 8 * i;
         if (forward)
             lines.addPolygon(QPolygonF{{x - 0.5, top}, {x + 0.5, top}, {x + 0.5 + h, bottom}, {x - 0.5 + h, bottom}});
         if (backward)

@@ -160,6 +160,9 @@ TEST(MetafileRobustness, EnhancedRecordsClaimingMoreThanTheyHold)
             e.worldTransform({1e20f, 0, 0, 1e20f, 0, 0}).extCreatePen(2, 1, 1, 0).selectObject(2).moveTo(-1, 1).lineTo(1, 1);
         },
         [](EmfWriter &e) { e.longs(41, {10, 10, 0x7FFFFFFF, 0x7F800000, 0x7F800000}); }, // angle arc of infinite sweep
+        [](EmfWriter &e) { // a hatched square 10^17 pixels off, where steps of 8 vanish
+            e.worldTransform({1, 0, 0, 1, 1e17f, 1e17f}).createBrush(3, 2, 0, 5).selectObject(3).rectangle(0, 0, 10, 10);
+        },
         [](EmfWriter &e) {
             for (int i = 0; i < 500; ++i)
                 e.beginPath().rectangle(0, 0, i, i);
