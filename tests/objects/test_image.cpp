@@ -439,6 +439,14 @@ TEST(PcxReader, DamagedDataFailsCleanly)
     EXPECT_TRUE(PcxReader::read(withByte(withByte(pcx24(), 9, 0x7F), 11, 0x7F)).isNull()); // too large
     EXPECT_TRUE(PcxReader::read(withByte(pcx8(), pcx8().size() - 769, 0)).isNull()); // no palette marker
 
+    // Found by fuzzing (fuzz/regressions/pcx/): a header promising 4 x
+    // 9474 pixels in lines of 3 x 52740 bytes over a handful of bytes asked
+    // for 2 GB before finding the data short. It fails at once now.
+    QByteArray promise = pcxHeader(4, 9474, 3, 52740, false) + QByteArray(8, '\x11');
+    EXPECT_TRUE(PcxReader::read(promise).isNull());
+    promise[2] = 1; // encoded: still far more than runs of the data could give
+    EXPECT_TRUE(PcxReader::read(promise).isNull());
+
     // Random damage may decode to something or nothing, but never reads
     // outside the data (run under the address sanitizer to be sure).
     QRandomGenerator random(7);
