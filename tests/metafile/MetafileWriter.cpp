@@ -176,14 +176,17 @@ WmfWriter &WmfWriter::createRegion(const QVector<QRect> &rects)
 
 WmfWriter &WmfWriter::createPatternBrush(const QImage &mono)
 {
-    const QImage bits = mono.convertToFormat(QImage::Format_Mono);
-    const int widthBytes = ((bits.width() + 15) >> 4) << 1;
+    // A device bitmap's bits: 1 for light pixels, 0 for dark, first pixel
+    // in the high bit.
+    const int widthBytes = ((mono.width() + 15) >> 4) << 1;
     Bytes b;
-    b.u16(0).u16(bits.width()).u16(bits.height()).u16(widthBytes).u8(1).u8(1).u32(0);
+    b.u16(0).u16(mono.width()).u16(mono.height()).u16(widthBytes).u8(1).u8(1).u32(0);
     b.raw(QByteArray(18, '\0'));
-    for (int y = 0; y < bits.height(); ++y) {
-        QByteArray row(reinterpret_cast<const char *>(bits.constScanLine(y)), (bits.width() + 7) / 8);
-        row.resize(widthBytes, '\0');
+    for (int y = 0; y < mono.height(); ++y) {
+        QByteArray row(widthBytes, '\0');
+        for (int x = 0; x < mono.width(); ++x)
+            if (qGray(mono.pixel(x, y)) > 127)
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
         b.raw(row);
     }
     return record(0x01F9, b);
@@ -586,9 +589,13 @@ QByteArray sampleWmf()
     w.dibStretchBlt(0x008800C6, packedDib(disc(true)), QRect(0, 0, 8, 8), QRect(2500, 1850, 240, 240));
     w.dibStretchBlt(0x00660046, packedDib(disc(false)), QRect(0, 0, 8, 8), QRect(2500, 1850, 240, 240));
     w.dibBitBlt(0x00CC0020, packedDib(checker()), QPoint(0, 0), QRect(2860, 2140, 8, 8)); // one pixel
-    // A pattern brush from a bitmap and a region that clips it.
+    // A pattern brush from a bitmap and a region that clips it; a
+    // one-bit pattern in the text and background colours.
     w.dibCreatePatternBrush(packedDib(checker())).selectObject(6);
     w.createRegion({QRect(1200, 1900, 200, 200), QRect(1400, 2000, 200, 100)});
+    w.setTextColor(qRgb(160, 0, 0)).setBkColor(qRgb(255, 220, 220));
+    w.createPatternBrush(checker().convertToFormat(QImage::Format_Grayscale8)).selectObject(8);
+    w.rectangle(1150, 1720, 1450, 1830).selectObject(6);
     w.selectClipRegion(7).rectangle(1200, 1900, 1700, 2150);
     return w.bytes();
 }

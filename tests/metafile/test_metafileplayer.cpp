@@ -396,6 +396,31 @@ TEST(MetafileFigures, PiesChordsArcsAndFillModes)
     EXPECT_EQ(overlap(1).pixel(10, 10), Red);
 }
 
+TEST(MetafileFigures, PatternBrushesTileFromThePictureCorner)
+{
+    // An 8 x 8 bitmap, left half black (0 bits), right half white (1 bits).
+    QImage halves(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            halves.setPixel(x, y, x < 4 ? Black : White);
+    // A one-bit pattern takes the text colour for 0 and the background for 1.
+    WmfWriter mono = square();
+    mono.setTextColor(Red).setBkColor(Blue).createPatternBrush(halves).selectObject(0);
+    mono.createPen(PS_NULL, 0, 0).selectObject(1).rectangle(0, 0, 80, 80);
+    const QImage monoImage = draw(mono.bytes());
+    EXPECT_EQ(monoImage.pixel(1, 1), Red);
+    EXPECT_EQ(monoImage.pixel(5, 1), Blue);
+    EXPECT_EQ(monoImage.pixel(41, 41), Red); // tiles every 8 pixels
+    // A bitmap pattern keeps its own colours.
+    WmfWriter dib = square();
+    dib.setTextColor(Red).setBkColor(Blue).dibCreatePatternBrush(packedDib(halves)).selectObject(0);
+    dib.createPen(PS_NULL, 0, 0).selectObject(1).rectangle(0, 0, 80, 80);
+    const QImage dibImage = draw(dib.bytes());
+    EXPECT_EQ(dibImage.pixel(1, 1), Black);
+    EXPECT_EQ(dibImage.pixel(5, 1), White);
+    EXPECT_EQ(dibImage.pixel(49, 1), Black);
+}
+
 // ---- raster operations ----------------------------------------------------------------------
 
 TEST(MetafileRasterOps, OperationsOnImagesAndMaskIdiomsWithoutThem)
