@@ -8,6 +8,12 @@ STICKWELL_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils fonts-symbola qt6-image-formats-plugins
+  libzint-dev zbar-tools zxing-cpp-tools zlib1g-dev
+  dpkg-dev desktop-file-utils libxml2-utils man-db shared-mime-info
+  cups-daemon cups-client
+  # RTF from other programs for the rich-text tests (LibreOffice is used
+  # too when it is installed, but it is too heavy to install here).
+  pandoc abiword
 )
 
 stickwell_install_packages() {
@@ -24,13 +30,17 @@ stickwell_install_packages() {
   fi
 }
 
+# stickwell_build [folder [cmake options...]]: configures and builds into
+# ./build, or into the folder given (relative to the top) with the options.
 stickwell_build() {
   local top
   top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+  local folder="${1:-build}"
+  [ $# -gt 0 ] && shift
   local launcher=()
   # A compiler cache, when the machine has one, makes rebuilds of a fresh
   # clone cheap; the build does not need it.
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-  cmake --build "$top/build" -j"$(nproc)" -- --no-print-directory
+  cmake -S "$top" -B "$top/$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
+  cmake --build "$top/$folder" -j"$(nproc)" -- --no-print-directory
 }

@@ -27,7 +27,8 @@ struct CounterSettings
 
 struct LabelDialogs
 {
-    // The platform's font dialog, preset with the font.
+    // The font window (objects/ui FontDialog), preset with the font; what
+    // the user did not change comes back unchanged.
     static inline std::function<bool(TFont &font)> chooseFont;
     // The platform's colour dialog, preset with the colour.
     static inline std::function<bool(TColor &color)> chooseColor;

@@ -32,13 +32,39 @@ bool PopupMenu::trigger(const QString &caption)
     const int i = indexOf(caption);
     if (i < 0)
         return false;
-    // Copy the action: it may rebuild or free the menu it belongs to.
+    // The command runs from copies: it may rebuild or free the menu it
+    // belongs to.
     MenuEntry &e = entry(i);
     if (!e.enabled || !e.visible || !e.action)
         return false;
-    auto action = e.action;
-    action();
+    command(e.caption, e.action)();
     return true;
+}
+
+void PopupMenu::setCommandRunner(CommandRunner runner)
+{
+    mRunner = std::move(runner);
+    for (MenuEntry &e : mEntries) {
+        if (!e.submenu)
+            continue;
+        if (!mRunner) {
+            e.submenu->setCommandRunner({});
+            continue;
+        }
+        e.submenu->setCommandRunner([runner = mRunner, caption = e.caption](const QString &,
+                                                                          const std::function<void()> &action) {
+            runner(caption, action);
+        });
+    }
+}
+
+std::function<void()> PopupMenu::command(const QString &caption, std::function<void()> action) const
+{
+    if (!action)
+        return {};
+    if (!mRunner)
+        return action;
+    return [runner = mRunner, caption, action = std::move(action)] { runner(caption, action); };
 }
 
 void PopupMenu::popup(const QPoint &screenPos)

@@ -39,10 +39,22 @@ public:
     int count() const { return static_cast<int>(mEntries.size()); }
     // Index of the first entry with this caption, or -1.
     int indexOf(const QString &caption) const;
-    // Runs the action of the first entry with this caption; false when there
-    // is no such entry or it is disabled.
+    // Runs the action of the first entry with this caption, through the
+    // command runner; false when there is no such entry or it is disabled.
     bool trigger(const QString &caption);
+    // Removes the entries; the command runner stays.
     void clear() { mEntries.clear(); }
+
+    // What the menu's owner wraps around every command chosen from it: the
+    // design panel makes each one a user action named after the caption
+    // (an entry of a submenu runs under its parent entry's caption). Set on
+    // a menu, it also applies to the submenus it holds at that time.
+    using CommandRunner = std::function<void(const QString &caption, const std::function<void()> &action)>;
+    void setCommandRunner(CommandRunner runner);
+    // `action` as the command `caption` of this menu: through the runner
+    // when there is one. The result keeps its own copies, so it may run
+    // after the menu is gone.
+    std::function<void()> command(const QString &caption, std::function<void()> action) const;
 
     // Called just before the menu is shown, to refresh checks and enabling.
     std::function<void()> aboutToOpen;
@@ -58,6 +70,7 @@ public:
 
 private:
     std::vector<MenuEntry> mEntries;
+    CommandRunner mRunner;
 };
 
 } // namespace sw

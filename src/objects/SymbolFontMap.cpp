@@ -46,6 +46,11 @@ bool SymbolFontMap::isWingDings(const QString &face)
     return face.compare(QLatin1String("WingDings"), Qt::CaseInsensitive) == 0;
 }
 
+QStringList SymbolFontMap::faces()
+{
+    return {QStringLiteral("WingDings")};
+}
+
 QString SymbolFontMap::displayFace()
 {
     return QStringLiteral("Symbola");

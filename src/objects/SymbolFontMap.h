@@ -5,6 +5,7 @@
 // same symbol and the text is drawn in a symbol face that has them. The
 // code table is the resource ":/fonts/wingdings-to-unicode.txt".
 #include <QString>
+#include <QStringList>
 
 namespace sw {
 
@@ -13,6 +14,8 @@ class SymbolFontMap
 public:
     // True for "WingDings" in any letter case.
     static bool isWingDings(const QString &face);
+    // The symbol faces this map draws, as label files name them.
+    static QStringList faces();
     // The face that draws the mapped characters ("Symbola").
     static QString displayFace();
     // The text to draw for text stored in a WingDings font: every mapped

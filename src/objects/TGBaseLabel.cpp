@@ -256,24 +256,27 @@ void TGBaseLabel::Layout(Canvas &canvas)
     // The thickness of the three copies together, across the text.
     const int l = th + sy - hy;
     if (autoSizes()) {
+        // The box fits the text as drawn at the current zoom.
+        const auto fitWidth = [this](int w) { fitBounds(Left(), Top(), w, Height()); };
+        const auto fitHeight = [this](int h) { fitBounds(Left(), Top(), Width(), h); };
         if (a == 0 || a == 180) {
             if (a == 180 && 2 * tw < Width())
-                setWidth(2 * tw);
+                fitWidth(2 * tw);
             if (Width() <= 5)
-                setWidth(tw);
+                fitWidth(tw);
             if (1.2 * l < Height())
-                setHeight(truncTowardZero(1.2 * l));
+                fitHeight(truncTowardZero(1.2 * l));
             if (Height() < l)
-                setHeight(l);
+                fitHeight(l);
         } else {
             if (1.2 * tw < Height())
-                setHeight(truncTowardZero(1.2 * tw));
+                fitHeight(truncTowardZero(1.2 * tw));
             if (Height() < 5)
-                setHeight(tw);
+                fitHeight(tw);
             if (1.2 * l < Width())
-                setWidth(truncTowardZero(1.2 * l));
+                fitWidth(truncTowardZero(1.2 * l));
             if (Width() < l)
-                setWidth(l);
+                fitWidth(l);
         }
     }
 
@@ -355,14 +358,17 @@ void TGBaseLabel::Paint(Canvas &canvas, const PaintContext &context)
     if (mAngle != 0)
         canvas.setFontEscapement(mAngle * 10);
     canvas.Brush()->setStyle(bsClear);
-    // All three copies are drawn; with a zero depth the main text covers
-    // the other two.
+    // A copy without depth or direction lies exactly under the main text,
+    // where its smoothed edges would tint the glyphs; it is left out, as on
+    // paper.
     auto draw = [&](TColor color, const QPoint &origin, const Rect &r) {
         canvas.Font()->setColor(color);
         canvas.TextRect(r.left, r.top, r.right, r.bottom, origin.x(), origin.y(), text);
     };
-    draw(mColorShadow, mShadowOrigin, mShadowRect);
-    draw(mColorHighlight, mHighlightOrigin, mHighlightRect);
+    if (showsShadow())
+        draw(mColorShadow, mShadowOrigin, mShadowRect);
+    if (showsHighlight())
+        draw(mColorHighlight, mHighlightOrigin, mHighlightRect);
     draw(mFont->color(), mMainOrigin, mMainRect);
     canvas.setFontEscapement(0);
 
@@ -434,9 +440,9 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
         const TDeviceRect clip = report.CreateRect(x(r.left) - 0.03, y(r.top) - 0.03, x(r.right), y(r.bottom));
         report.TextRect(clip, x(origin.x()), y(origin.y()), text);
     };
-    if (mDepthShadow > 0 && mDirectionShadow != sdNone)
+    if (showsShadow())
         print(mColorShadow, mShadowRect, mShadowOrigin);
-    if (mDepthHighlight > 0 && mDirectionHighlight != hdNone)
+    if (showsHighlight())
         print(mColorHighlight, mHighlightRect, mHighlightOrigin);
     print(mFont->color(), mMainRect, mMainOrigin);
 

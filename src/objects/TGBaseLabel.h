@@ -115,6 +115,10 @@ public:
     QPoint MainOrigin() const { return mMainOrigin; }
     QPoint ShadowOrigin() const { return mShadowOrigin; }
     QPoint HighlightOrigin() const { return mHighlightOrigin; }
+    // Whether the shadow and highlight copies are drawn: only with a depth
+    // above 0 and a direction, on screen and on paper alike.
+    bool showsShadow() const { return mDepthShadow > 0 && mDirectionShadow != sdNone; }
+    bool showsHighlight() const { return mDepthHighlight > 0 && mDirectionHighlight != hdNone; }
 
     // Recomputes the layout with the canvas's text metrics when NeedsLayout
     // is set (and may then resize the box); clears NeedsLayout. Leaves the

@@ -5,6 +5,7 @@
 #include "platform/Rounding.h"
 
 #include <QCoreApplication>
+#include <QScopedValueRollback>
 
 namespace sw {
 
@@ -25,11 +26,43 @@ void TGGraphicControl::SetBounds(int left, int top, int width, int height)
     const QRect r(left, top, width, height);
     if (r == mBounds)
         return;
+    const QRect previous = mBounds;
     Invalidate();
     mBounds = r;
     Invalidate();
+    // Derived bounds (a zoom, a fit to the zoomed content) leave the
+    // geometry at 1.0 alone; at 1.0 itself the two are the same.
+    if (!mDeriving || mScaleFactor == 1.0f)
+        followUnitBounds(previous);
     if (!isLoading())
         BoundsChanged();
+}
+
+namespace {
+int toUnit(int v, float scale)
+{
+    return scale == 1.0f ? v : roundHalfEven(v / static_cast<double>(scale));
+}
+} // namespace
+
+void TGGraphicControl::followUnitBounds(const QRect &previous)
+{
+    // Only the edges that moved are rounded: moving an object at 50 % must
+    // not round its width as well.
+    const int l = mBounds.x() != previous.x() ? toUnit(mBounds.x(), mScaleFactor) : mUnitBounds.x();
+    const int t = mBounds.y() != previous.y() ? toUnit(mBounds.y(), mScaleFactor) : mUnitBounds.y();
+    const int w = mBounds.width() != previous.width() ? toUnit(mBounds.width(), mScaleFactor) : mUnitBounds.width();
+    const int h = mBounds.height() != previous.height() ? toUnit(mBounds.height(), mScaleFactor) : mUnitBounds.height();
+    mUnitBounds = QRect(l, t, w, h);
+}
+
+void TGGraphicControl::setScaleFactorDirect(float f)
+{
+    if (f == mScaleFactor)
+        return;
+    mScaleFactor = f;
+    mUnitBounds = QRect(toUnit(mBounds.x(), f), toUnit(mBounds.y(), f), toUnit(mBounds.width(), f),
+                        toUnit(mBounds.height(), f));
 }
 
 void TGGraphicControl::setVisible(bool v)
@@ -84,12 +117,15 @@ void TGGraphicControl::BoundsChanged()
         return;
     mInBoundsChanged = true;
     const QRect current(Left(), Top(), Width(), Height());
-    // The first call after creation (the recorded rectangle is all zero)
-    // only records the bounds.
-    if (mLastBounds == QRect(0, 0, 0, 0))
+    // The first call for an object that has not been loaded only records
+    // the bounds.
+    if (!mLastBoundsKnown) {
         mLastBounds = current;
+        mLastBoundsKnown = true;
+    }
     if (current != mLastBounds) {
-        NotifyChanged();
+        if (!mDeriving)
+            NotifyChanged();
         mLastBounds = current;
         if (TGPanelHost *host = panel())
             host->postRefit();
@@ -101,23 +137,45 @@ void TGGraphicControl::SetScale(float newScale)
 {
     if (newScale == mScaleFactor)
         return;
-    const float ratio = newScale / mScaleFactor;
-    const int l = roundHalfEven(Left() * static_cast<double>(ratio));
-    const int t = roundHalfEven(Top() * static_cast<double>(ratio));
-    const int w = roundHalfEven(Width() * static_cast<double>(ratio));
-    const int h = roundHalfEven(Height() * static_cast<double>(ratio));
-    // Set the bounds without the per-change hook, then report once.
-    const bool wasLoading = mLoading;
-    mLoading = true;
-    SetBounds(l, t, w, h);
-    mLoading = wasLoading;
-    mScaleFactor = newScale;
-    BoundsChanged();
+    derive([this, newScale] {
+        const double s = newScale;
+        const QRect unit = mUnitBounds;
+        mScaleFactor = newScale;
+        {
+            // Set the bounds without the per-change hook, then let it run once.
+            QScopedValueRollback<bool> loading(mLoading, true);
+            SetBounds(roundHalfEven(unit.x() * s), roundHalfEven(unit.y() * s), roundHalfEven(unit.width() * s),
+                      roundHalfEven(unit.height() * s));
+        }
+        BoundsChanged();
+    });
+}
+
+void TGGraphicControl::fitBounds(int left, int top, int width, int height)
+{
+    derive([=] { SetBounds(left, top, width, height); });
+}
+
+void TGGraphicControl::derive(const std::function<void()> &work)
+{
+    // A change made before and not yet reported (some objects report their
+    // bounds at their next paint) stays to be reported.
+    const bool pending = mLastBoundsKnown && mLastBounds != mBounds;
+    {
+        QScopedValueRollback<bool> deriving(mDeriving, true);
+        work();
+    }
+    if (mLastBoundsKnown && !pending)
+        mLastBounds = mBounds;
 }
 
 void TGGraphicControl::Loaded()
 {
     mLoading = false;
+    // Bounds read from a file, the clipboard or a clone are the object's
+    // place: the first move after this is a change like any other.
+    mLastBounds = BoundsRect();
+    mLastBoundsKnown = true;
     mMenu.clear();
     mMenu.add(QStringLiteral("Bring To Front"), [this] {
         NotifyChanged();

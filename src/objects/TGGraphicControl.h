@@ -27,10 +27,10 @@ class TGGraphicControl : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int Tag READ Tag WRITE setTag)
-    Q_PROPERTY(int Left READ Left WRITE setLeft)
-    Q_PROPERTY(int Top READ Top WRITE setTop)
-    Q_PROPERTY(int Width READ Width WRITE setWidth)
-    Q_PROPERTY(int Height READ Height WRITE setHeight)
+    Q_PROPERTY(int Left READ storedLeft WRITE setLeft)
+    Q_PROPERTY(int Top READ storedTop WRITE setTop)
+    Q_PROPERTY(int Width READ storedWidth WRITE setWidth)
+    Q_PROPERTY(int Height READ storedHeight WRITE setHeight)
     Q_PROPERTY(short Cursor READ Cursor WRITE setCursor)
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)
     Q_PROPERTY(bool Locked READ Locked WRITE SetLocked)
@@ -47,7 +47,9 @@ public:
     explicit TGGraphicControl(QObject *owner = nullptr);
     ~TGGraphicControl() override;
 
-    // Bounds in panel pixels at ScaleFactor.
+    // Bounds in panel pixels at ScaleFactor. The geometry at zoom 1.0
+    // (unitBounds) is what files hold and what a zoom derives the bounds
+    // from, so that zooming in and out never moves or resizes an object.
     int Tag() const { return mTag; }
     void setTag(int v) { mTag = v; }
     int Left() const { return mBounds.x(); }
@@ -59,8 +61,17 @@ public:
     void setWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
     void setHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
     // Sets all four at once; a change calls BoundsChanged unless loading.
+    // Outside a zoom, the edges that changed become the geometry at 1.0
+    // (divided by ScaleFactor and rounded once, half to even).
     virtual void SetBounds(int left, int top, int width, int height);
     QRect BoundsRect() const { return mBounds; }
+    // The bounds at zoom 1.0.
+    QRect unitBounds() const { return mUnitBounds; }
+    // What the stream writes as Left, Top, Width and Height: the bounds, or
+    // while `on` the bounds at zoom 1.0 whatever the zoom, for copies of
+    // the design that must not depend on it (the edit history's). Reading
+    // such a copy gives an object at 1.0; SetScale then zooms it.
+    void setStreamsUnitBounds(bool on) { mStreamsUnitBounds = on; }
     short Cursor() const { return mCursor; }
     void setCursor(short v) { mCursor = v; }
     QString Hint() const { return mHint; }
@@ -74,10 +85,13 @@ public:
     void setVisible(bool v);
 
     float ScaleFactor() const { return mScaleFactor; }
-    // Copies the panel's factor without touching the bounds.
-    void setScaleFactorDirect(float f) { mScaleFactor = f; }
-    // Rescales the bounds from ScaleFactor to newScale (each rounded half
-    // to even), then reports the bounds change.
+    // Copies the panel's factor without touching the bounds: they are taken
+    // as bounds at that factor (an object read from a file or the clipboard
+    // onto a zoomed panel), and the geometry at 1.0 follows from them.
+    void setScaleFactorDirect(float f);
+    // Derives the bounds at newScale from the geometry at 1.0 (each edge
+    // rounded half to even), then lets BoundsChanged see them. A zoom is
+    // never a change of the design: nothing is reported.
     void SetScale(float newScale);
 
     // True while the object is being read from a stream (the stream marks it
@@ -86,8 +100,10 @@ public:
     bool isLoading() const { return mLoading || property("swLoading").toBool(); }
     void setLoading(bool v) { mLoading = v; }
 
-    // Set-up after creation or reading: builds ObjectMenu. Subclasses call
-    // the base first and then append their own entries.
+    // Set-up after creation or reading: builds ObjectMenu and takes the
+    // bounds as they stand as known, so that every later change of them is
+    // reported. Subclasses call the base first and then append their own
+    // entries.
     Q_INVOKABLE virtual void Loaded();
 
     // Paints the object on a canvas whose origin is the object's top-left
@@ -106,6 +122,16 @@ public:
     // Draws the object on the report in inches, with the label's corner at
     // (xOff, yOff) on the page.
     virtual void PrintTo(TBaseReport &report, double xOff, double yOff) {}
+    // Why the object cannot be printed as it stands, in a sentence that
+    // names it for the user; empty when it can. Print runs ask every object
+    // before they start (printing/PrintCheck).
+    virtual QString PrintProblem() const { return QString(); }
+    // A per-label change of the object's text for printing (merge fields):
+    // objects whose printed text may hold field references pass it through
+    // the function in PrintTo and PrintProblem, leaving their stored text
+    // as it is. An empty function prints the text as stored.
+    using TextSubstitution = std::function<QString(const QString &)>;
+    virtual void SetPrintSubstitution(const TextSubstitution &substitute) {}
 
     void NotifyChanged();
     void ShowPopup(int screenX, int screenY);
@@ -130,12 +156,32 @@ public:
     virtual bool hitTest(const QPoint &panelPoint) const;
 
 protected:
+    // Bounds the object gives itself to fit its content as shown at
+    // ScaleFactor (a text's height, a picture's size). They are not a change
+    // of the design; at 1.0 they become the object's geometry, at any other
+    // zoom only the view follows them.
+    void fitBounds(int left, int top, int width, int height);
+
     // The entry index of "Locked" in ObjectMenu.
     int mLockedItem = -1;
 
 private:
     void centre(bool vertically);
     void cloneCommand();
+    // The geometry at 1.0 follows the edges that differ from `previous`.
+    void followUnitBounds(const QRect &previous);
+    // Runs `work`, which derives the bounds: nothing it does is reported as
+    // a change.
+    void derive(const std::function<void()> &work);
+
+    int storedLeft() const { return storedBounds().x(); }
+    int storedTop() const { return storedBounds().y(); }
+    int storedWidth() const { return storedBounds().width(); }
+    int storedHeight() const { return storedBounds().height(); }
+    const QRect &storedBounds() const
+    {
+        return mStreamsUnitBounds && mScaleFactor != 1.0f ? mUnitBounds : mBounds;
+    }
 
     int mTag = 0;
     QRect mBounds;
@@ -145,10 +191,16 @@ private:
     bool mUnselectable = false;
     bool mVisible = true;
     bool mInBoundsChanged = false;
+    bool mDeriving = false;
     bool mLoading = false;
     bool mMenuBuilt = false;
+    bool mStreamsUnitBounds = false;
     float mScaleFactor = 1.0f;
-    QRect mLastBounds; // (0, 0, 0, 0) until the first BoundsChanged
+    QRect mUnitBounds;
+    // The bounds BoundsChanged last saw; unknown until Loaded or the first
+    // BoundsChanged, which only records them.
+    QRect mLastBounds;
+    bool mLastBoundsKnown = false;
     PopupMenu mMenu;
 };
 

@@ -94,7 +94,7 @@ void TGImage::BoundsChanged()
     if (!mAutoSize || size.width() <= 0 || size.height() <= 0)
         return;
     const double s = ScaleFactor();
-    SetBounds(Left(), Top(), roundHalfEven(size.width() * s), roundHalfEven(size.height() * s));
+    fitBounds(Left(), Top(), roundHalfEven(size.width() * s), roundHalfEven(size.height() * s));
 }
 
 // ---- screen -------------------------------------------------------------------

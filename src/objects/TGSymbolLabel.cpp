@@ -36,7 +36,7 @@ void TGSymbolLabel::BoundsChanged()
         return;
     const QSize fitted = fittedSize();
     if (fitted.width() != Width() || fitted.height() != Height())
-        SetBounds(Left(), Top(), fitted.width(), fitted.height());
+        fitBounds(Left(), Top(), fitted.width(), fitted.height());
     host->postRefit();
 }
 

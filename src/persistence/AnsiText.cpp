@@ -1,37 +1,17 @@
 #include "persistence/AnsiText.h"
 
+#include "platform/Windows1252.h"
+
 namespace sw {
-
-namespace {
-
-// Characters of the bytes 0x80-0x9F. The five bytes the code page leaves
-// undefined map to the C1 control of the same number, so they survive.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char charToByte(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (int i = 0; i < 32; ++i) {
-        if (kHighControls[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
-
-} // namespace
 
 QByteArray textToAnsi(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar c : text)
-        out.append(charToByte(c.unicode()));
+    for (QChar c : text) {
+        const int b = Windows1252::toByte(c);
+        out.append(b < 0 ? '?' : static_cast<char>(b));
+    }
     return out;
 }
 
@@ -39,10 +19,8 @@ QString ansiToText(const QByteArray &bytes)
 {
     QString out;
     out.reserve(bytes.size());
-    for (char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        out.append(u >= 0x80 && u < 0xA0 ? QChar(kHighControls[u - 0x80]) : QChar(u));
-    }
+    for (char b : bytes)
+        out.append(Windows1252::toChar(static_cast<unsigned char>(b)));
     return out;
 }
 

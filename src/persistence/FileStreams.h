@@ -14,4 +14,9 @@ std::unique_ptr<QFile> openFileStream(const QString &fileName);
 // Throws EFCreateError "Cannot create file %s".
 std::unique_ptr<QFile> createFileStream(const QString &fileName);
 
+// Why `fileName` cannot be read as a file, in the system's words ("No such
+// file or directory", "Permission denied", "Is a directory"); empty when
+// it is a regular file that opens for reading.
+QString unreadableReason(const QString &fileName);
+
 } // namespace sw

@@ -50,4 +50,17 @@ void readLayoutRecord(TReader &r, TLabelLayout &l)
     l.ArtName = TLabelLayout::cutToWidth(r.ReadString(), TLabelLayout::ArtNameWidth);
 }
 
+const QStringList &layoutRecordFieldNames()
+{
+    static const QStringList names = {
+        QStringLiteral("LayoutName"),      QStringLiteral("LabelHeight"),     QStringLiteral("LabelWidth"),
+        QStringLiteral("NumAcross"),       QStringLiteral("NumDown"),         QStringLiteral("TopMargin"),
+        QStringLiteral("LeftMargin"),      QStringLiteral("HorizPitch"),      QStringLiteral("VertPitch"),
+        QStringLiteral("PageWidth"),       QStringLiteral("PageHeight"),      QStringLiteral("RightHalfOffset"),
+        QStringLiteral("LowerHalfOffset"), QStringLiteral("PrinterType"),     QStringLiteral("PaperCode"),
+        QStringLiteral("ShapeCode"),       QStringLiteral("ProductCategory"), QStringLiteral("ArtName"),
+    };
+    return names;
+}
+
 } // namespace sw

@@ -5,6 +5,8 @@
 // an integer is accepted where a float is expected.
 #include "layouts/TLabelLayout.h"
 
+#include <QStringList>
+
 namespace sw {
 
 class TReader;
@@ -14,5 +16,7 @@ void writeLayoutRecord(TWriter &writer, const TLabelLayout &layout);
 // Throws the stream's errors (EReadError) on a value of the wrong kind or
 // a stream that ends early; `layout` is then partly filled.
 void readLayoutRecord(TReader &reader, TLabelLayout &layout);
+// The 18 field names in stored order ("LayoutName" ... "ArtName").
+const QStringList &layoutRecordFieldNames();
 
 } // namespace sw

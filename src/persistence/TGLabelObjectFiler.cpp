@@ -82,19 +82,23 @@ void TGLabelObjectFiler::WriteLabelFile(TGPanelHost &panel, const QString &fileN
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw EFCreateError(QStringLiteral("Cannot create file %1").arg(fileName));
-    {
-        TWriter writer(&file);
-        writer.WriteListBegin();
-        for (TGGraphicControl *o : panel.labelObjects())
-            writer.WriteRootComponent(o);
-        writer.WriteListEnd();
-        writer.WriteListBegin();
-        writeLayoutRecord(writer, layout);
-        writer.WriteListEnd();
-        writer.FlushBuffer();
-    }
+    writeLabel(file, panel.labelObjects(), layout);
     if (!file.commit())
         throw EWriteError(QStringLiteral("Stream write error"));
+}
+
+void TGLabelObjectFiler::writeLabel(QIODevice &device, const QList<TGGraphicControl *> &objects,
+                                    const TLabelLayout &layout)
+{
+    TWriter writer(&device);
+    writer.WriteListBegin();
+    for (TGGraphicControl *o : objects)
+        writer.WriteRootComponent(o);
+    writer.WriteListEnd();
+    writer.WriteListBegin();
+    writeLayoutRecord(writer, layout);
+    writer.WriteListEnd();
+    writer.FlushBuffer();
 }
 
 void TGLabelObjectFiler::ReadLabelFile(TGPanelHost &panel, TLabelLayout &layout, const QString &fileName)

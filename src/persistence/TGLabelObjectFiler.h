@@ -50,6 +50,8 @@ public:
     QList<TGGraphicControl *> readObjectList(QIODevice &device, TGPanelHost &panel);
     // A whole label file (objects, then the layout) from any open device.
     void readLabel(QIODevice &device, TGPanelHost &panel, TLabelLayout &layout);
+    // The same written to any open device; throws EWriteError.
+    static void writeLabel(QIODevice &device, const QList<TGGraphicControl *> &objects, const TLabelLayout &layout);
 
     bool Pasting = false;
 };

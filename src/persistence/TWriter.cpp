@@ -162,6 +162,8 @@ void TWriter::WriteBinary(const QByteArray &data)
     char length[4];
     putLittleEndian(length, static_cast<quint32>(data.size()), 4);
     writeBuffer(length, 4);
+    if (OnBinary)
+        OnBinary(Position(), data.size());
     writeBuffer(data.constData(), data.size());
 }
 

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QIODevice;
 class QObject;
 class QMetaProperty;
@@ -53,6 +55,10 @@ public:
     void WriteChar(QChar c);
     // vaBinary: 4-byte length, then the bytes.
     void WriteBinary(const QByteArray &data);
+    // Told the device position and size of every vaBinary value's bytes
+    // (after its tag and length) as they are written: where the big parts
+    // of a component (pictures) lie.
+    std::function<void(qint64 position, qint64 size)> OnBinary;
     // vaSet with the member names in the order given, then an empty name.
     void WriteSet(const QStringList &members);
     // A short string, untagged: length byte and at most 255 bytes of text.

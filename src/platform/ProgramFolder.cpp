@@ -10,11 +10,29 @@ namespace sw {
 
 namespace {
 
-QString gPath; // chosen or set folder, ending in '/'
+ProgramFolder::Folders gFolders; // chosen or set; empty config: not yet chosen
 
 QString withSlash(const QString &folder)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+QString madeFolder(const QString &folder)
+{
+    QDir().mkpath(folder);
+    return folder;
+}
+
+const ProgramFolder::Folders &current()
+{
+    if (gFolders.config.isEmpty())
+        gFolders = ProgramFolder::folders(QCoreApplication::applicationDirPath());
+    return gFolders;
+}
+
+QString shareFolder(const QString &executableDir)
+{
+    return QDir::cleanPath(executableDir + QStringLiteral("/../share/stickwell"));
 }
 
 // The name as it exists in `dir` ignoring case, or an empty string.
@@ -43,20 +61,45 @@ QString ProgramFolder::choose(const QString &executableDir, const QString &userD
     return withSlash(QDir::cleanPath(userDataDir));
 }
 
+ProgramFolder::Folders ProgramFolder::folders(const QString &executableDir)
+{
+    Folders f;
+    const QString share = shareFolder(executableDir);
+    if (QFileInfo(share).isDir()) {
+        const QString app = QStringLiteral("/stickwell/");
+        f.installed = true;
+        f.config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + app;
+        f.scratch = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + app;
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        f.documents = withSlash(QFileInfo(documents).isDir() ? documents : QDir::homePath());
+        f.data = withSlash(share);
+        return f;
+    }
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    f.config = f.scratch = f.documents = f.data = choose(executableDir, dataHome + QStringLiteral("/stickwell"));
+    return f;
+}
+
 QString ProgramFolder::path()
 {
-    if (gPath.isEmpty()) {
-        const QString dataHome =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        gPath = choose(QCoreApplication::applicationDirPath(),
-                       dataHome + QStringLiteral("/stickwell"));
-    }
-    return gPath;
+    return madeFolder(current().config);
 }
 
 void ProgramFolder::setPath(const QString &folder)
 {
-    gPath = folder.isEmpty() ? QString() : withSlash(folder);
+    gFolders = Folders();
+    if (!folder.isEmpty())
+        gFolders.config = gFolders.scratch = gFolders.documents = gFolders.data = withSlash(folder);
+}
+
+QString ProgramFolder::scratchPath()
+{
+    return madeFolder(current().scratch);
+}
+
+QString ProgramFolder::documentsPath()
+{
+    return current().documents;
 }
 
 QString ProgramFolder::findInFolder(const QString &folder, const QString &name)
@@ -73,11 +116,16 @@ QString ProgramFolder::filePath(const QString &name)
     return findInFolder(path(), name);
 }
 
+QString ProgramFolder::scratchFilePath(const QString &name)
+{
+    return findInFolder(scratchPath(), name);
+}
+
 QString ProgramFolder::dataFilePath(const QString &name)
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
-    const QStringList folders = {path(), exeDir,
-                                 exeDir + QStringLiteral("/../share/stickwell")};
+    const QStringList folders = current().installed ? QStringList{path(), current().data}
+                                                    : QStringList{path(), exeDir, shareFolder(exeDir)};
     for (const QString &folder : folders) {
         const QString candidate = findInFolder(folder, name);
         if (QFileInfo::exists(candidate))

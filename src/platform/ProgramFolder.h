@@ -1,10 +1,17 @@
 #pragma once
-// The program's folder: where the configuration file, the scratch files and
-// the clipboard file live. It is the executable's folder when that folder is
-// writable (a build tree or a portable unpack), otherwise the per-user data
-// folder "<XDG data home>/stickwell", created when missing. Read-only data
-// shipped with the program (template file, help, textures) is looked up by
-// dataFilePath(), which also searches beside an installed executable.
+// Where the program keeps its files. Two layouts:
+//
+// - Run from a build tree (or a portable unpack), everything lives in the
+//   program's folder: the executable's folder when it is writable, else
+//   "<XDG data home>/stickwell". Configuration file, scratch files, the
+//   clipboard file, shipped data, and the folder the file dialogs open in.
+// - Installed (an executable in "<prefix>/bin" with "<prefix>/share/
+//   stickwell" beside it), the user's files follow the XDG base
+//   directories: the configuration file in "<XDG config home>/stickwell"
+//   (this is then path()), scratch and clipboard files in "<XDG cache
+//   home>/stickwell", both created when missing; shipped data (template
+//   file, textures, sample designs) is read from "<prefix>/share/
+//   stickwell"; file dialogs open in the user's documents folder.
 //
 // The program's files come from a platform whose file names ignore case, so
 // names here do too: "SK.INI", "sk.ini" and "Sk.Ini" are one file.
@@ -16,11 +23,31 @@ namespace sw {
 class ProgramFolder
 {
 public:
-    // The folder, ending in '/'. Chosen once per run (or set by setPath).
+    // The folders of one layout, each ending in '/'.
+    struct Folders
+    {
+        QString config;    // the configuration file (path())
+        QString scratch;   // scratch files and the clipboard file
+        QString documents; // where the file dialogs start
+        QString data;      // read-only data shipped with the program
+        bool installed = false;
+    };
+    // The layout for an executable in `executableDir`: installed when
+    // "<executableDir>/../share/stickwell" is a folder. Folders are not
+    // created here.
+    static Folders folders(const QString &executableDir);
+
+    // The folder of the configuration file, ending in '/'. Chosen once per
+    // run (or set by setPath) and created when missing.
     static QString path();
-    // Makes `folder` the program's folder for the rest of the run (tests);
-    // an empty string returns to the default choice.
+    // Makes `folder` the folder of every file of the program for the rest
+    // of the run (tests); an empty string returns to the default choice.
     static void setPath(const QString &folder);
+    // The folder for scratch files and the clipboard file, ending in '/';
+    // created when missing.
+    static QString scratchPath();
+    // Where the open and save dialogs start, ending in '/'.
+    static QString documentsPath();
     // The default choice: executableDir when it is a writable folder, else
     // userDataDir, which is created when missing. Both without trailing '/'.
     static QString choose(const QString &executableDir, const QString &userDataDir);
@@ -30,10 +57,12 @@ public:
     // exact spelling wins when several exist); otherwise the path with
     // `name` spelled as given.
     static QString filePath(const QString &name);
-    // A data file shipped with the program: the first existing of the
-    // program's folder, the executable's folder and
-    // "<executable's folder>/../share/stickwell", matched ignoring case.
-    // When none exists, filePath(name).
+    // filePath() in the scratch folder.
+    static QString scratchFilePath(const QString &name);
+    // A data file shipped with the program, matched ignoring case: the
+    // first existing of path(), the executable's folder and "<executable's
+    // folder>/../share/stickwell"; installed, of path() and the share
+    // folder. When none exists, filePath(name).
     static QString dataFilePath(const QString &name);
     // Renames file `from` to `to` within the program's folder, names
     // matched ignoring case. Fails, changing nothing, when `from` does not

@@ -22,7 +22,12 @@ namespace sw {
 
 namespace {
 
-const QByteArray kActivate = QByteArrayLiteral("activate\n");
+// The requests, one a line: any number of "open <percent-encoded path>",
+// then "activate", which ends the hand-over.
+const QByteArray kActivate = QByteArrayLiteral("activate");
+const QByteArray kOpen = QByteArrayLiteral("open ");
+// A line longer than this is not one of ours.
+constexpr int kMaxLine = 16384;
 // How long a later start keeps trying to reach an instance that holds the
 // lock but is not listening yet (it may be starting up right now).
 constexpr int kHandOverMs = 5000;
@@ -92,6 +97,13 @@ SingleInstance::~SingleInstance()
         mServer->close();
     if (mLock)
         mLock->unlock();
+}
+
+void SingleInstance::setFilesToOpen(const QStringList &files)
+{
+    mFiles.clear();
+    for (const QString &file : files)
+        mFiles.append(QFileInfo(file).absoluteFilePath());
 }
 
 bool SingleInstance::tryToRun()
@@ -176,7 +188,11 @@ bool SingleInstance::sendActivation()
     socket.connectToServer(mServerName);
     if (!socket.waitForConnected(200))
         return false;
-    socket.write(kActivate);
+    QByteArray request;
+    for (const QString &file : mFiles)
+        request += kOpen + file.toUtf8().toPercentEncoding("/") + '\n';
+    request += kActivate + '\n';
+    socket.write(request);
     const bool sent = socket.waitForBytesWritten(2000) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -188,14 +204,24 @@ void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = mServer->nextPendingConnection()) {
         auto buffer = std::make_shared<QByteArray>();
-        auto readRequest = [this, socket, buffer] {
+        auto files = std::make_shared<QStringList>();
+        auto readRequest = [this, socket, buffer, files] {
             buffer->append(socket->readAll());
-            if (buffer->contains(kActivate)) {
-                buffer->clear();
-                Q_EMIT activationRequested();
-            } else if (buffer->size() > 1024) {
-                socket->abort(); // not one of ours
+            for (int end = buffer->indexOf('\n'); end >= 0; end = buffer->indexOf('\n')) {
+                const QByteArray line = buffer->left(end);
+                buffer->remove(0, end + 1);
+                if (line.startsWith(kOpen)) {
+                    files->append(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size()))));
+                } else if (line == kActivate) {
+                    const QStringList requested = *files;
+                    files->clear();
+                    if (!requested.isEmpty())
+                        Q_EMIT filesRequested(requested);
+                    Q_EMIT activationRequested();
+                }
             }
+            if (buffer->size() > kMaxLine)
+                socket->abort(); // not one of ours
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
         // A quick sender may be gone before readyRead was delivered.

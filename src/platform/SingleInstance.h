@@ -1,12 +1,13 @@
 #pragma once
 // One running instance of the program per user. The first instance holds a
 // lock file and listens on a local socket; a later start finds the lock
-// taken, asks the running instance over the socket to come forward, and
-// ends without showing a window. A lock left behind by an instance that
+// taken, hands the running instance the files it was given to open and
+// asks it to come forward, and ends without showing a window. A lock left behind by an instance that
 // was killed is recognised as stale (its process is gone) and taken over.
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -24,6 +25,10 @@ public:
     explicit SingleInstance(const QString &key, QObject *parent = nullptr);
     ~SingleInstance() override;
 
+    // Files a later start hands to the running instance (made absolute
+    // here, as the instance runs in another folder). Set before tryToRun().
+    void setFilesToOpen(const QStringList &files);
+
     // True when this is the first instance: it then holds the lock and
     // emits activationRequested() whenever a later start hands over (the
     // event loop must run for that). False when another instance runs: the
@@ -38,6 +43,9 @@ public:
     QString serverName() const { return mServerName; }
 
 Q_SIGNALS:
+    // A later start asked this instance to open these files (absolute
+    // paths, in the order given); activationRequested() follows.
+    void filesRequested(const QStringList &files);
     // A later start asked this instance to come forward.
     void activationRequested();
 
@@ -49,6 +57,7 @@ private:
 
     QString mLockPath;
     QString mServerName;
+    QStringList mFiles;
     std::unique_ptr<QLockFile> mLock;
     QLocalServer *mServer = nullptr;
     bool mTried = false;

@@ -1,7 +1,5 @@
 #include "platform/TColor.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <iterator>
 
 namespace sw {
@@ -59,8 +57,9 @@ const ColorIdent kColorIdents[] = {
     {clNone, "clNone"},
 };
 
-// Classic defaults of the 25 system colours (as 0xRRGGBB), used where the
-// palette has no matching role.
+// The classic values of the 25 system colours (as 0xRRGGBB). A label is
+// paper: its system colours keep these values whatever the desktop theme,
+// so that window text stays black on screen and in print.
 const QRgb kClassicSystemColors[25] = {
     0xC0C0C0, // scroll bar
     0x008080, // desktop background
@@ -88,30 +87,6 @@ const QRgb kClassicSystemColors[25] = {
     0x000000, // tool-tip text
     0xFFFFE1, // tool-tip background
 };
-
-// The palette role standing for a system colour, or -1 for none.
-bool paletteColorFor(int index, QColor *out)
-{
-    const QPalette pal = QGuiApplication::palette();
-    switch (index) {
-    case 4: *out = pal.color(QPalette::Window); return true;          // menu
-    case 5: *out = pal.color(QPalette::Base); return true;            // window
-    case 7: *out = pal.color(QPalette::WindowText); return true;      // menu text
-    case 8: *out = pal.color(QPalette::WindowText); return true;      // window text
-    case 13: *out = pal.color(QPalette::Highlight); return true;
-    case 14: *out = pal.color(QPalette::HighlightedText); return true;
-    case 15: *out = pal.color(QPalette::Button); return true;         // button face
-    case 16: *out = pal.color(QPalette::Dark); return true;           // button shadow
-    case 17: *out = pal.color(QPalette::Disabled, QPalette::Text); return true;
-    case 18: *out = pal.color(QPalette::ButtonText); return true;
-    case 20: *out = pal.color(QPalette::Light); return true;          // button highlight
-    case 21: *out = pal.color(QPalette::Shadow); return true;
-    case 22: *out = pal.color(QPalette::Midlight); return true;
-    case 23: *out = pal.color(QPalette::ToolTipText); return true;
-    case 24: *out = pal.color(QPalette::ToolTipBase); return true;
-    default: return false;
-    }
-}
 
 } // namespace
 
@@ -143,9 +118,6 @@ QColor toQColor(TColor color)
         return QColor(Qt::transparent);
     if (isSystemColor(color)) {
         const int index = color & 0xFF;
-        QColor resolved;
-        if (index < 25 && QGuiApplication::instance() && paletteColorFor(index, &resolved))
-            return resolved;
         return QColor::fromRgb(index < 25 ? kClassicSystemColors[index] : 0);
     }
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);

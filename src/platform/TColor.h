@@ -1,8 +1,8 @@
 #pragma once
 // Colours as the label objects keep them: a signed 32-bit integer.
 //   0x00BBGGRR          a direct colour, red in the lowest byte;
-//   0x80000000 + n      system colour n (0..24), resolved at each paint from
-//                       the application palette (only the low byte counts);
+//   0x80000000 + n      system colour n (0..24), painted and printed in its
+//                       classic value (only the low byte counts);
 //   clNone 0x1FFFFFFF   no colour.
 // Colours with a name in the table below are written to files by that name.
 #include <QColor>
@@ -69,9 +69,11 @@ bool colorToIdent(TColor color, QString *ident);
 // untouched, for an unknown identifier.
 bool identToColor(const QString &ident, TColor *color);
 
-// The colour to paint with, resolving system colours from the application
-// palette at the time of the call (classic defaults for colours the palette
-// has no role for). clNone gives a fully transparent colour.
+// The colour to paint and print with. System colours resolve to their
+// classic values (window text black, window white, button face silver...)
+// whatever the desktop theme: labels are paper, and the program's windows
+// take their own colours from the palette. clNone gives a fully transparent
+// colour.
 QColor toQColor(TColor color);
 // The direct colour of an opaque QColor (alpha is dropped).
 TColor fromQColor(const QColor &color);

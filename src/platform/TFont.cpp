@@ -16,6 +16,15 @@ namespace {
 // The longest face name the platform font takes.
 constexpr int kMaxFaceLength = 31;
 
+// The classic face names label files use and the faces that draw them here.
+const struct { const char *face; const char *substitute; } kSubstitutes[] = {
+    {"MS Sans Serif", "Liberation Sans"},  {"Microsoft Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},          {"Helvetica", "Liberation Sans"},
+    {"MS Serif", "Liberation Serif"},      {"Times New Roman", "Liberation Serif"},
+    {"Times", "Liberation Serif"},         {"Courier New", "Liberation Mono"},
+    {"Courier", "Liberation Mono"},
+};
+
 } // namespace
 
 TFont::TFont(QObject *parent)
@@ -108,19 +117,19 @@ bool TFont::sameAs(const TFont &other) const
 void TFont::installSubstitutions()
 {
     static const bool installed = [] {
-        const char *const sans = "Liberation Sans";
-        const char *const serif = "Liberation Serif";
-        const char *const mono = "Liberation Mono";
-        const struct { const char *face; const char *substitute; } table[] = {
-            {"MS Sans Serif", sans}, {"Microsoft Sans Serif", sans}, {"Arial", sans},
-            {"Helvetica", sans},     {"MS Serif", serif},            {"Times New Roman", serif},
-            {"Times", serif},        {"Courier New", mono},          {"Courier", mono},
-        };
-        for (const auto &s : table)
+        for (const auto &s : kSubstitutes)
             QFont::insertSubstitution(QString::fromLatin1(s.face), QString::fromLatin1(s.substitute));
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+QStringList TFont::classicFaces()
+{
+    QStringList faces;
+    for (const auto &s : kSubstitutes)
+        faces << QString::fromLatin1(s.face);
+    return faces;
 }
 
 int TFont::pixelSizeFor(const QString &family, int height)

@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace sw {
 
@@ -78,6 +79,8 @@ public:
     // Serif" -> "Liberation Sans", Arial, Times New Roman, Courier New ...).
     // Idempotent; toQFont() calls it.
     static void installSubstitutions();
+    // The classic face names that have substitutes, in table order.
+    static QStringList classicFaces();
 
 Q_SIGNALS:
     void changed();

@@ -1,31 +1,28 @@
 #include "printing/LabelFileJob.h"
 
 #include "layouts/LayoutWorkingCopy.h"
-#include "persistence/StreamErrors.h"
-#include "persistence/TGLabelObjectFiler.h"
 #include "printing/SheetComposer.h"
 #include "report/TBaseReport.h"
+#include "surface/SavedDesign.h"
 #include "surface/TGStickwellPanel32.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace sw {
 
 LabelFileJob::LabelFileJob(const QString &fileName)
-    : mPanel(std::make_unique<TGStickwellPanel32>())
-    , mLayout(TLabelLayout::defaultLayout())
-{
-    if (!QFileInfo(fileName).isFile())
-        throw EFOpenError(QStringLiteral("Cannot open file %1").arg(fileName));
-    TLabelLayout read = TLabelLayout::defaultLayout();
-    TGLabelObjectFiler().ReadLabelFile(*mPanel, read, fileName);
-    mPanel->AttachAllObjects();
+    : mDesign(std::make_unique<SavedDesign>(fileName))
     // The program prints from its single-precision working copy.
-    mLayout = LayoutWorkingCopy::fromLayout(read).toLayout();
+    , mLayout(LayoutWorkingCopy::fromLayout(mDesign->layout()).toLayout())
+{
 }
 
 LabelFileJob::~LabelFileJob() = default;
+
+TGStickwellPanel32 &LabelFileJob::panel()
+{
+    return mDesign->panel();
+}
 
 bool LabelFileJob::parsePositions(const QString &text, PrintRequest &request, QString *error)
 {
@@ -65,7 +62,7 @@ PrintRequest LabelFileJob::makeRequest() const
 
 QString LabelFileJob::print(const PrintRequest &request, TBaseReport &report)
 {
-    SheetComposer composer(*mPanel, request);
+    SheetComposer composer(mDesign->panel(), request);
     composer.setUpReport(report);
     report.Execute();
     return composer.closingMessage(report.Aborted());

@@ -12,19 +12,19 @@
 
 namespace sw {
 
+class SavedDesign;
 class TBaseReport;
 class TGStickwellPanel32;
 
 class LabelFileJob
 {
 public:
-    // Reads the file. Throws the label file's errors (EPersistenceError)
-    // with their messages; a missing file throws EPersistenceError
-    // "Cannot open file %s".
+    // Reads the file. Throws ELabelFileError (SavedDesign.h): "Cannot open
+    // file <name>: <reason>" or "<name> is not a label file: <message>".
     explicit LabelFileJob(const QString &fileName);
     ~LabelFileJob();
 
-    TGStickwellPanel32 &panel() { return *mPanel; }
+    TGStickwellPanel32 &panel();
     const TLabelLayout &layout() const { return mLayout; }
 
     // Parses a position list such as "1,3,5-7" (positions of the request's
@@ -42,7 +42,7 @@ public:
     QString print(const PrintRequest &request, TBaseReport &report);
 
 private:
-    std::unique_ptr<TGStickwellPanel32> mPanel;
+    std::unique_ptr<SavedDesign> mDesign;
     TLabelLayout mLayout;
 };
 

@@ -20,4 +20,9 @@ bool PrintRequest::anySelected() const
     return std::any_of(positions.begin(), positions.begin() + positionCount(), [](bool b) { return b; });
 }
 
+int PrintRequest::selectedCount() const
+{
+    return int(std::count(positions.begin(), positions.begin() + positionCount(), true));
+}
+
 } // namespace sw

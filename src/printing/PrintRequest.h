@@ -33,6 +33,8 @@ struct PrintRequest
     // True when a position among NumAcross x NumDown is selected; the flags
     // beyond the sheet's positions do not count.
     bool anySelected() const;
+    // The number of selected positions among NumAcross x NumDown.
+    int selectedCount() const;
 };
 
 } // namespace sw

@@ -13,31 +13,12 @@ SheetComposer::SheetComposer(TGBasePanel &panel, const PrintRequest &request)
     : processEvents([] { QCoreApplication::processEvents(); })
     , mPanel(panel)
     , mRequest(request)
+    , mGeometry(request.layout, request.tuning)
 {
     mPanel.setPrinting(true);
     if (mRequest.preview)
         mPanel.setPreviewMode(true);
     mPanel.ResetObjectsForPrinting();
-}
-
-double SheetComposer::topMargin() const
-{
-    return mRequest.layout.TopMargin + mRequest.tuning.TopMarginNudge * PrinterFineTuning::Step;
-}
-
-double SheetComposer::leftMargin() const
-{
-    return mRequest.layout.LeftMargin + mRequest.tuning.LeftMarginNudge * PrinterFineTuning::Step;
-}
-
-double SheetComposer::horizPitch() const
-{
-    return mRequest.layout.HorizPitch + mRequest.tuning.HorizontalSpacing * PrinterFineTuning::Step;
-}
-
-double SheetComposer::vertPitch() const
-{
-    return mRequest.layout.VertPitch + mRequest.tuning.VerticalSpacing * PrinterFineTuning::Step;
 }
 
 void SheetComposer::forEachPosition(const std::function<void(const LabelPlacement &)> &label,
@@ -46,8 +27,6 @@ void SheetComposer::forEachPosition(const std::function<void(const LabelPlacemen
     const TLabelLayout &l = mRequest.layout;
     if (l.NumAcross < 1 || l.NumDown < 1)
         return;
-    const int halfColumns = l.NumAcross / 2;
-    const int halfRows = l.NumDown / 2;
     const int sheetCount = sheets();
     int sheet = 0, row = 0, column = -1;
     while (!mStop) {
@@ -72,12 +51,9 @@ void SheetComposer::forEachPosition(const std::function<void(const LabelPlacemen
         p.sheet = sheet;
         p.column = column;
         p.row = row;
-        p.x = leftMargin() + column * horizPitch();
-        p.y = topMargin() + row * vertPitch();
-        if (column + 1 > halfColumns && l.RightHalfOffset > 0)
-            p.x += l.RightHalfOffset;
-        if (row + 1 > halfRows && l.LowerHalfOffset > 0)
-            p.y += l.LowerHalfOffset;
+        const QPointF corner = mGeometry.labelCorner(column, row);
+        p.x = corner.x();
+        p.y = corner.y();
         label(p);
     }
 }
@@ -89,9 +65,8 @@ std::vector<LabelPlacement> SheetComposer::placements() const
     return all;
 }
 
-void SheetComposer::setUpReport(TBaseReport &report)
+void SheetComposer::selectPaper(TBaseReport &report, const QString &code)
 {
-    const QString &code = mRequest.layout.PaperCode;
     if (code == QLatin1String("LTR") || code == QLatin1String("LTRL"))
         report.SelectPaper(1, 0, 0);
     else if (code == QLatin1String("A4") || code == QLatin1String("A4L"))
@@ -99,6 +74,11 @@ void SheetComposer::setUpReport(TBaseReport &report)
     else if (code == QLatin1String("A5"))
         report.SelectPaper(11, 0, 0);
     report.setOrientation(isLandscape(code) ? poLandScape : poPortrait);
+}
+
+void SheetComposer::setUpReport(TBaseReport &report)
+{
+    selectPaper(report, mRequest.layout.PaperCode);
     report.OnPrint = [this](TBaseReport &r) { PrintLabels(r); };
     report.OnBeforePrint = [this](TBaseReport &r) { BeforePrintLabels(r); };
     report.OnPrintPage = nullptr;

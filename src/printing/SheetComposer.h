@@ -15,6 +15,7 @@
 //   report.Execute();
 //   QString done = composer.closingMessage(report.Aborted());
 #include "printing/PrintRequest.h"
+#include "printing/SheetGeometry.h"
 
 #include <QString>
 #include <functional>
@@ -49,10 +50,11 @@ public:
     const PrintRequest &request() const { return mRequest; }
     int sheets() const { return mRequest.preview ? 1 : std::max(1, mRequest.sheets); }
     // The layout's pitches and margins with the fine-tuning corrections.
-    double topMargin() const;
-    double leftMargin() const;
-    double horizPitch() const;
-    double vertPitch() const;
+    const SheetGeometry &geometry() const { return mGeometry; }
+    double topMargin() const { return mGeometry.topMargin(); }
+    double leftMargin() const { return mGeometry.leftMargin(); }
+    double horizPitch() const { return mGeometry.horizPitch(); }
+    double vertPitch() const { return mGeometry.vertPitch(); }
 
     // Every label the run prints, in printing order.
     std::vector<LabelPlacement> placements() const;
@@ -60,6 +62,9 @@ public:
     // Selects the paper and orientation from the paper code and installs
     // the run's handlers (OnBeforePrint, OnPrint).
     void setUpReport(TBaseReport &report);
+    // The paper and orientation of a paper code ("LTR", "LTRL", "A4",
+    // "A4L", "A5"); any other code leaves the paper as it is.
+    static void selectPaper(TBaseReport &report, const QString &paperCode);
     // The status lines shown before the first label.
     void BeforePrintLabels(TBaseReport &report);
     // The page loop: draws every placement, one sheet per page.
@@ -83,6 +88,7 @@ private:
 
     TGBasePanel &mPanel;
     PrintRequest mRequest;
+    SheetGeometry mGeometry;
     bool mStop = false;
 };
 

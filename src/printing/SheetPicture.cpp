@@ -51,7 +51,7 @@ int SheetPicture::positionAt(const QPoint &p) const
 QString scratchLabelFileName()
 {
     for (int n = 0;; ++n) {
-        const QString name = ProgramFolder::filePath(QStringLiteral("SK%1.TMP").arg(n));
+        const QString name = ProgramFolder::scratchFilePath(QStringLiteral("SK%1.TMP").arg(n));
         if (!QFile::exists(name))
             return name;
     }

@@ -21,6 +21,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -28,6 +29,7 @@
 #include <functional>
 #include <memory>
 
+class QPainter;
 class QPicture;
 
 namespace sw {
@@ -257,6 +259,12 @@ public:
     // bounding rectangle fitted to the rectangle.
     void StretchDraw(const TDeviceRect &rect, const TPicture &picture);
     void StretchDraw(const TDeviceRect &rect, const QPicture &picture);
+    // A drawing in its own units, (0, 0) to `size`, stretched into the
+    // device rectangle as vector output: `draw` paints on a painter whose
+    // coordinates are those units, clipped to them. Drawn straight onto a
+    // painting device; a recording report keeps it as a recorded picture.
+    using VectorDrawing = std::function<void(QPainter &painter)>;
+    void StretchDraw(const TDeviceRect &rect, const QSize &size, const VectorDrawing &draw);
     // Copies part of an image into a device rectangle. Not possible on a
     // recorded report.
     void CopyRect(const TDeviceRect &dest, const QImage &source, const QRect &sourceRect);
@@ -358,6 +366,8 @@ protected:
     virtual void doPrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &bitmap) = 0;
     virtual void doStretchDraw(const TDeviceRect &rect, const TPicture &picture) = 0;
     virtual void doStretchDraw(const TDeviceRect &rect, const QPicture &picture) = 0;
+    // Records the drawing as a picture framed by `size` and stretches that.
+    virtual void doStretchDraw(const TDeviceRect &rect, const QSize &size, const VectorDrawing &draw);
     virtual void doCopyRect(const TDeviceRect &dest, const QImage &source, const QRect &sourceRect) = 0;
     virtual void doCreateRectRegion(double x1, double y1, double x2, double y2) = 0;
     virtual void doCreateRoundRectRegion(double x1, double y1, double x2, double y2, double cw, double ch) = 0;

@@ -1,5 +1,8 @@
 #include "report/TBaseReport.h"
 
+#include <QPainter>
+#include <QPicture>
+
 #include <cmath>
 
 // The drawing half of TBaseReport: drawing state, text and the drawing
@@ -342,6 +345,29 @@ void TBaseReport::StretchDraw(const TDeviceRect &rect, const QPicture &picture)
 {
     if (canDraw())
         doStretchDraw(rect, picture);
+}
+
+void TBaseReport::StretchDraw(const TDeviceRect &rect, const QSize &size, const VectorDrawing &draw)
+{
+    if (canDraw() && size.width() > 0 && size.height() > 0 && draw)
+        doStretchDraw(rect, size, draw);
+}
+
+void TBaseReport::doStretchDraw(const TDeviceRect &rect, const QSize &size, const VectorDrawing &draw)
+{
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        // An invisible frame as the first figure: the picture's bounds are
+        // recorded from what it draws, and must be the whole drawing.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(QPoint(0, 0), size));
+        painter.setClipRect(QRect(QPoint(0, 0), size));
+        draw(painter);
+    }
+    picture.setBoundingRect(QRect(QPoint(0, 0), size));
+    doStretchDraw(rect, picture);
 }
 
 void TBaseReport::CopyRect(const TDeviceRect &dest, const QImage &source, const QRect &sourceRect)

@@ -431,6 +431,21 @@ void TCanvasReport::doStretchDraw(const TDeviceRect &rect, const QPicture &pictu
     mPainter->restore();
 }
 
+void TCanvasReport::doStretchDraw(const TDeviceRect &rect, const QSize &size, const VectorDrawing &draw)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    // Painted straight onto the device, so that text stays text (a picture
+    // replayed on a device of another resolution would scale its fonts
+    // twice).
+    mPainter->save();
+    mPainter->setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()), Qt::IntersectClip);
+    mPainter->translate(rect.left, rect.top);
+    mPainter->scale(double(rect.width()) / size.width(), double(rect.height()) / size.height());
+    draw(*mPainter);
+    mPainter->restore();
+}
+
 void TCanvasReport::doCopyRect(const TDeviceRect &dest, const QImage &source, const QRect &sourceRect)
 {
     mCanvas->CopyRect(QRect(dest.left, dest.top, dest.width(), dest.height()), source, sourceRect);

@@ -57,6 +57,7 @@ protected:
     void doPrintBitmapRect(double x1, double y1, double x2, double y2, const QImage &bitmap) override;
     void doStretchDraw(const TDeviceRect &rect, const TPicture &picture) override;
     void doStretchDraw(const TDeviceRect &rect, const QPicture &picture) override;
+    void doStretchDraw(const TDeviceRect &rect, const QSize &size, const VectorDrawing &draw) override;
     void doCopyRect(const TDeviceRect &dest, const QImage &source, const QRect &sourceRect) override;
     void doCreateRectRegion(double x1, double y1, double x2, double y2) override;
     void doCreateRoundRectRegion(double x1, double y1, double x2, double y2, double cw, double ch) override;

@@ -1,7 +1,7 @@
 #include "shell/CommonDialogs.h"
 
+#include "objects/ui/FontDialog.h"
 #include "platform/TFont.h"
-#include "platform/ui/FontChooser.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -39,7 +39,7 @@ QString QtCommonDialogs::getSaveFileName(QWidget *parent, const QString &title, 
 
 bool QtCommonDialogs::getFont(QWidget *parent, TFont &font)
 {
-    return chooseFont(parent, font);
+    return FontDialog::getFont(parent, font);
 }
 
 } // namespace sw

@@ -1,6 +1,6 @@
 #pragma once
 // The open, save and font dialogs the main window uses, behind an interface
-// so that tests can answer them. The default shows Qt's dialogs.
+// so that tests can answer them. The default shows the real windows.
 #include <QString>
 
 class QWidget;
@@ -33,7 +33,7 @@ public:
     virtual bool getFont(QWidget *parent, TFont &font) = 0;
 };
 
-// Qt's file and font dialogs.
+// Qt's file dialogs and the program's font window.
 class QtCommonDialogs : public CommonDialogs
 {
 public:

@@ -55,6 +55,16 @@ void MRUList::AddFile(const QString &fileName)
     rebuildMenu();
 }
 
+void MRUList::InsertFile(int index, const QString &fileName)
+{
+    if (fileName.isEmpty() || mFiles.contains(fileName))
+        return;
+    mFiles.insert(std::clamp(index, 0, int(mFiles.size())), fileName);
+    while (mFiles.size() > mMaxEntries)
+        mFiles.removeLast();
+    rebuildMenu();
+}
+
 void MRUList::RemoveFile(const QString &fileName)
 {
     if (mFiles.removeAll(fileName) > 0)
@@ -129,8 +139,9 @@ void MRUList::rebuildMenu()
 
 void MRUList::entryTriggered(const QString &fileName)
 {
+    const int index = int(mFiles.indexOf(fileName));
     RemoveFile(fileName);
-    Q_EMIT fileClicked(fileName);
+    Q_EMIT fileClicked(fileName, index);
 }
 
 } // namespace sw

@@ -42,6 +42,9 @@ public:
     // Puts `fileName` first: moved up when present, else inserted and the
     // names beyond the limit dropped. Empty names are ignored.
     void AddFile(const QString &fileName);
+    // Puts `fileName` back at `index` (clamped to the list); nothing when it
+    // is listed already or empty.
+    void InsertFile(int index, const QString &fileName);
     void RemoveFile(const QString &fileName);
     void Clear();
 
@@ -57,8 +60,10 @@ public:
     static QString caption(int index, const QString &fileName);
 
 Q_SIGNALS:
-    // An entry was clicked; it has already been removed from the list.
-    void fileClicked(const QString &fileName);
+    // An entry was clicked; it has already been removed from the list and
+    // was at `index` (0-based), so that it can be put back when the file is
+    // not opened after all.
+    void fileClicked(const QString &fileName, int index);
     void changed();
 
 private:

@@ -4,8 +4,9 @@
 
 namespace sw {
 
-ScratchPanel::ScratchPanel(int width, int height)
-    : mWidth(width)
+ScratchPanel::ScratchPanel(int width, int height, QObject *owner)
+    : QObject(owner)
+    , mWidth(width)
     , mHeight(height)
 {
 }

@@ -15,8 +15,10 @@ class ScratchPanel : public QObject, public TGPanelHost
     Q_OBJECT
 
 public:
-    // Width and height are what objects see as the panel's size.
-    ScratchPanel(int width, int height);
+    // Width and height are what objects see as the panel's size. The
+    // owner is the window the objects will go to: they are set up as on
+    // that window (rich-text labels find its master control).
+    ScratchPanel(int width, int height, QObject *owner = nullptr);
     ~ScratchPanel() override;
 
     // Hands the objects over (back-most first); the caller gives them a new

@@ -1,5 +1,6 @@
 #include "shell/TSKMainScreen.h"
 
+#include "editing/EditHistory.h"
 #include "layouts/LabelShape.h"
 #include "layouts/LayoutArt.h"
 #include "layouts/PanelSizing.h"
@@ -9,6 +10,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TPicture.h"
+#include "richtext/TWPRichText.h"
 #include "shell/CommonDialogs.h"
 #include "shell/LayoutChooser.h"
 #include "shell/MainScreenRules.h"
@@ -27,7 +29,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QSessionManager>
 #include <QTimer>
 #include <QToolButton>
 
@@ -56,6 +60,12 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
     mLabelPanel->setSnapToGrid(false);
     mLabelPanel->SetPanelState(TGStickwellPanel32::psPointing);
     mLabelPanel->DroppedObjectEvent = [this](const QRect &) { LabelPanelDroppedObjectEvent(); };
+    // The clipboard and scratch files are this panel's: panels that print a
+    // copy of the design leave them alone.
+    mLabelPanel->setOwnsScratchFiles(true);
+    mHistory = new EditHistory(*mLabelPanel, this);
+    // The hidden rich-text control the rich-text labels paint through.
+    TWPRichText::createMaster(this);
 
     mDefaultDialogs = std::make_unique<QtCommonDialogs>();
     mDialogs = mDefaultDialogs.get();
@@ -69,6 +79,20 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
 
     buildWindow();
     installKeyPreview();
+    // The layout is part of the design: undoing a layout change gives the
+    // old one back.
+    mHistory->setLayoutAccess([this] { return mLayout; },
+                              [this](const LayoutWorkingCopy &layout) { restoreLayout(layout); });
+    connect(mHistory, &EditHistory::changed, this, &TSKMainScreen::updateUndoCommands);
+    updateUndoCommands();
+    // The end of the desktop session asks about unsaved changes as Exit
+    // does; the answer is needed before the signal returns.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TSKMainScreen::commitSessionData,
+            Qt::DirectConnection);
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (!mClosed)
+            FormClose();
+    });
     // The mouse-help pointer explains a control by its hint.
     for (QAbstractButton *b : findChildren<QAbstractButton *>())
         if (b->whatsThis().isEmpty())
@@ -269,12 +293,28 @@ void TSKMainScreen::FormActivate()
 
     SetChangesMade(false);
     SetButtons();
+    mHistory->clear();
     mBusy = false;
 }
 
 void TSKMainScreen::closeEvent(QCloseEvent *event)
 {
+    // Exit, the close box, Alt+F4 and the end of the session all come here
+    // and ask the same question. A second close arriving while the question
+    // is open waits for its answer.
+    if (mAskingToClose) {
+        event->ignore();
+        return;
+    }
+    {
+        QScopedValueRollback<bool> asking(mAskingToClose, true);
+        if (!mDropAgreed && !CheckSaveNeeded()) {
+            event->ignore();
+            return;
+        }
+    }
     FormClose();
+    mClosed = true;
     event->accept();
 }
 
@@ -284,6 +324,26 @@ void TSKMainScreen::FormClose()
     SaveWindowPlacement();
 }
 
+bool TSKMainScreen::SessionEnding(bool mayAsk)
+{
+    if (!mChangesMade)
+        return true;
+    if (!mayAsk || !CheckSaveNeeded())
+        return false;
+    mDropAgreed = mChangesMade;
+    return true;
+}
+
+void TSKMainScreen::commitSessionData(QSessionManager &manager)
+{
+    const bool mayAsk = mChangesMade && manager.allowsInteraction();
+    const bool mayEnd = SessionEnding(mayAsk);
+    if (mayAsk)
+        manager.release();
+    if (!mayEnd)
+        manager.cancel();
+}
+
 void TSKMainScreen::bringToFront()
 {
     if (isMinimized())
@@ -291,6 +351,21 @@ void TSKMainScreen::bringToFront()
     show();
     raise();
     activateWindow();
+}
+
+void TSKMainScreen::openRequestedFile(const QString &fileName)
+{
+    bringToFront();
+    openWhenIdle(fileName);
+}
+
+void TSKMainScreen::openWhenIdle(const QString &fileName)
+{
+    if (QApplication::activeModalWidget() || mBusy) {
+        QTimer::singleShot(250, this, [this, fileName] { openWhenIdle(fileName); });
+        return;
+    }
+    RecentFileClick(fileName);
 }
 
 void TSKMainScreen::applyHints()
@@ -303,6 +378,8 @@ void TSKMainScreen::applyHints()
 void TSKMainScreen::SetChangesMade(bool value)
 {
     mChangesMade = value;
+    if (value)
+        mDropAgreed = false;
     CancelButton->setVisible(value);
     SaveButton->setVisible(value);
     SaveButton->setText(mFileName.isEmpty() ? QStringLiteral("&Save As") : QStringLiteral("&Save"));
@@ -339,9 +416,7 @@ void TSKMainScreen::DoDrawArt()
     if (ShowArt->isChecked() && !mLayout.ArtName.isEmpty()) {
         // The label's size at zoom 1.0: the part of the art that is shown
         // as a silver shadow of the stock's printing.
-        const float zoom = mLabelPanel->ScaleFactor();
-        const QSize label(static_cast<int>(mLabelPanel->Width() / static_cast<double>(zoom)),
-                          static_cast<int>(mLabelPanel->Height() / static_cast<double>(zoom)));
+        const QSize label(mLabelPanel->unitWidth(), mLabelPanel->unitHeight());
         const QImage art = twoToneArt(loadArt(mLayout.ArtName), label);
         if (!art.isNull())
             picture.setImage(art);
@@ -366,6 +441,16 @@ void TSKMainScreen::SetLabelSizeFromInches()
     if (zoom != 1.0f)
         mLabelPanel->SetZoom(zoom);
     updateScrollRange();
+}
+
+void TSKMainScreen::restoreLayout(const LayoutWorkingCopy &layout)
+{
+    mLayout = layout;
+    SetLabelSizeFromInches();
+    SetTemplateCaption();
+    SetArtButton();
+    ShowArt->setChecked(ShowArt->isEnabled());
+    DoDrawArt();
 }
 
 void TSKMainScreen::LoadDefaultTemplateValues()
@@ -393,6 +478,7 @@ void TSKMainScreen::DrawImageButtonClick() { setTool(TGStickwellPanel32::psImage
 void TSKMainScreen::DrawSupershapeClick() { setTool(TGStickwellPanel32::psSuperShape); }
 void TSKMainScreen::DrawRichTextClick() { setTool(TGStickwellPanel32::psRichLabel); }
 void TSKMainScreen::PSpeedButton1Click() { setTool(TGStickwellPanel32::psSuperText); }
+void TSKMainScreen::DrawBarcodeClick() { setTool(TGStickwellPanel32::psBarcode); }
 
 void TSKMainScreen::LabelPanelDroppedObjectEvent()
 {
@@ -429,8 +515,8 @@ void TSKMainScreen::mnushowHintsClick()
 
 void TSKMainScreen::Exit1Click()
 {
-    if (CheckSaveNeeded())
-        close();
+    // The window's close asks about unsaved changes.
+    close();
 }
 
 void TSKMainScreen::CloseButtonClick()
@@ -438,10 +524,14 @@ void TSKMainScreen::CloseButtonClick()
     Exit1Click();
 }
 
-void TSKMainScreen::RecentFileClick(const QString &fileName)
+void TSKMainScreen::RecentFileClick(const QString &fileName, int index)
 {
-    if (!CheckSaveNeeded())
+    if (!CheckSaveNeeded()) {
+        // The design stays, and so does the file's place in the list.
+        if (index >= 0)
+            mRecentFiles->InsertFile(index, fileName);
         return;
+    }
     if (QFileInfo::exists(fileName))
         OpenLabelFile(fileName);
     else

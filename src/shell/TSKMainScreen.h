@@ -21,11 +21,13 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QSessionManager;
 class QToolButton;
 
 namespace sw {
 
 class CommonDialogs;
+class EditHistory;
 class IniFile;
 class LayoutChooser;
 class LabelPanelView;
@@ -49,6 +51,8 @@ public:
     const LayoutWorkingCopy &layout() const { return mLayout; }
     const Preferences &preferences() const { return mPreferences; }
     MRUList &recentFiles() { return *mRecentFiles; }
+    // Undo and redo of the design's changes.
+    EditHistory &editHistory() { return *mHistory; }
     QString currentFileName() const { return mFileName; }
     bool ChangesMade() const { return mChangesMade; }
     bool Busy() const { return mBusy; }
@@ -95,8 +99,19 @@ public:
     void FormActivate();
     // Saves the preferences and the placement (the window's close request).
     void FormClose();
+    // The desktop session is ending. With changes, asks as Exit does when
+    // `mayAsk`; false when the session should not end (the user kept the
+    // design, or the design has changes and the user cannot be asked). A
+    // "No" holds for the close that follows, until the design changes again.
+    bool SessionEnding(bool mayAsk);
     // Brings the window forward (restored when minimised) for a second start.
     void bringToFront();
+    // A label file given on the command line or by the file manager: the
+    // window comes forward and opens it as a recent file is opened (asking
+    // first whether to save changes). While another window of the program
+    // is open over this one, or the design is busy, the file waits until it
+    // is closed.
+    void openRequestedFile(const QString &fileName);
 
     // --- design state ------------------------------------------------------------
     void SetChangesMade(bool value);
@@ -136,8 +151,8 @@ public:
     bool GetUserDefinedLayout();
 
     // --- printing ----------------------------------------------------------------
-    // The printing windows. They are not part of this version of the
-    // program: each says so in an information box.
+    // The printing windows: print preparation (on a copy of the design),
+    // printer fine tuning and printer setup.
     void PrintOrPreview();
     void PrinterFineTuning();
     void PrinterSetup();
@@ -166,6 +181,7 @@ public Q_SLOTS:
     void DrawSupershapeClick();
     void DrawRichTextClick();
     void PSpeedButton1Click();
+    void DrawBarcodeClick();
     // Panel events.
     void LabelPanelDroppedObjectEvent();
     void LabelPanelChangeEvent();
@@ -190,8 +206,13 @@ public Q_SLOTS:
     void mnuPrintSetupClick();
     void Exit1Click();
     void CloseButtonClick();
-    void RecentFileClick(const QString &fileName);
-    // Edit menu.
+    // A recent file was clicked; the list has already dropped it from
+    // `index`, where it goes back when the user keeps the current design.
+    void RecentFileClick(const QString &fileName, int index = -1);
+    // Edit menu. Undo and redo take a step back or forward; the design is
+    // unchanged when that brings it to the state saved last.
+    void mnuUndoClick();
+    void mnuRedoClick();
     void mnuDefaultFontClick();
     void mnuChangeFromTemplateClick();
     void mnuChangeUserDefinedLayoutClick();
@@ -222,10 +243,17 @@ private:
                               const QString &caption, const QString &hint);
     QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption);
     void FormCreate();
+    void commitSessionData(QSessionManager &manager);
     void setTool(TGStickwellPanel32::TLPanelState state);
     enum class LayoutCommand { NewFromTemplate, NewUserDefined, ChangeFromTemplate, ChangeUserDefined };
     void runLayoutCommand(LayoutCommand command);
     void zoom(bool in);
+    // Undo and redo commands follow the history: names and enabling.
+    void updateUndoCommands();
+    // The layout of a state the history went back or forward to.
+    void restoreLayout(const LayoutWorkingCopy &layout);
+    // The design is what the file now holds.
+    void designSaved();
     // Shows a save failure the way the application shows any failure;
     // true when `work` finished.
     bool runFileCommand(const std::function<void()> &work);
@@ -235,6 +263,7 @@ private:
     void updateScrollRange();
     QSize screenSize() const;
     void applyHints();
+    void openWhenIdle(const QString &fileName);
 
     // --- controls, named as in the window's description --------------------------
     QWidget *Panel2 = nullptr;
@@ -251,11 +280,14 @@ private:
     QToolButton *DrawSupershape = nullptr;
     QToolButton *DrawRichText = nullptr;
     QToolButton *PSpeedButton1 = nullptr;
+    QToolButton *DrawBarcode = nullptr;
     SpinButton *ZoomSpinner = nullptr;
     QLabel *ZoomCaption = nullptr;
     QToolButton *ShowGrid = nullptr;
     QToolButton *SnapToGrid = nullptr;
     QToolButton *ShowArt = nullptr;
+    QToolButton *UndoButton = nullptr;
+    QToolButton *RedoButton = nullptr;
     QFrame *GraphicPanel1 = nullptr;
     QFrame *GraphicPanel2 = nullptr;
     QScrollArea *ScrollBox1 = nullptr;
@@ -282,6 +314,8 @@ private:
     QAction *PrinterFineTuning1 = nullptr;
     QAction *mnuPrintSetup = nullptr;
     QAction *Exit1 = nullptr;
+    QAction *mnuUndo = nullptr;
+    QAction *mnuRedo = nullptr;
     QAction *mnuDefaultFont = nullptr;
     QAction *mnuChangeFromTemplate = nullptr;
     QAction *mnuChangeUserDefinedLayout = nullptr;
@@ -294,6 +328,7 @@ private:
     TGStickwellPanel32 *mLabelPanel = nullptr; // child QObject of the window
     LabelPanelView *mLabelPanelView = nullptr;
     MRUList *mRecentFiles = nullptr;
+    EditHistory *mHistory = nullptr; // child QObject of the window
 
     Preferences mPreferences;
     LayoutWorkingCopy mLayout;
@@ -312,6 +347,10 @@ private:
     bool mPrinterReady = false;
     bool mActivated = false;
     bool mActivationQueued = false;
+    bool mAskingToClose = false;
+    bool mClosed = false;
+    // The user declined to save at the end of the session.
+    bool mDropAgreed = false;
 };
 
 } // namespace sw

@@ -2,6 +2,7 @@
 // layout changes, default font, printing, help and about.
 #include "shell/TSKMainScreen.h"
 
+#include "editing/EditHistory.h"
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
 #include "platform/MessageService.h"
@@ -25,6 +26,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWhatsThis>
+
+#include <optional>
 
 namespace sw {
 
@@ -189,8 +192,15 @@ bool TSKMainScreen::GetUserDefinedLayout()
 
 void TSKMainScreen::runLayoutCommand(LayoutCommand command)
 {
-    const bool artWasDown = ShowArt->isChecked();
     const bool isNew = command == LayoutCommand::NewFromTemplate || command == LayoutCommand::NewUserDefined;
+    // A new design drops the current one: ask first, as Open does.
+    if (isNew && !CheckSaveNeeded())
+        return;
+    const bool artWasDown = ShowArt->isChecked();
+    // A change of the current design's layout is a step of its own.
+    std::optional<TGBasePanel::UserAction> action;
+    if (!isNew)
+        action.emplace(*mLabelPanel, QStringLiteral("Change Label Layout"));
     switch (command) {
     case LayoutCommand::NewFromTemplate:
         if (!GetLayoutFromTemplate(true))
@@ -221,9 +231,41 @@ void TSKMainScreen::runLayoutCommand(LayoutCommand command)
         ShowArtClick();
     }
     SetTemplateCaption();
-    if (isNew)
+    if (isNew) {
+        // A new design has never been saved: undoing back to its start
+        // leaves it changed.
         SetChangesMade(true);
+        mHistory->clear();
+        mHistory->forgetSaved();
+    } else {
+        mLabelPanel->NotifyLabelChanged();
+    }
     SetButtons();
+}
+
+// --- undo and redo --------------------------------------------------------------------
+
+void TSKMainScreen::mnuUndoClick()
+{
+    if (mHistory->undo())
+        SetChangesMade(!mHistory->isAtSavedState());
+}
+
+void TSKMainScreen::mnuRedoClick()
+{
+    if (mHistory->redo())
+        SetChangesMade(!mHistory->isAtSavedState());
+}
+
+void TSKMainScreen::updateUndoCommands()
+{
+    const auto caption = [](const QString &command, const QString &step) {
+        return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
+    };
+    mnuUndo->setEnabled(mHistory->canUndo());
+    mnuUndo->setText(caption(QStringLiteral("&Undo"), mHistory->undoName()));
+    mnuRedo->setEnabled(mHistory->canRedo());
+    mnuRedo->setText(caption(QStringLiteral("&Redo"), mHistory->redoName()));
 }
 
 void TSKMainScreen::mnuNewFromTemplateClick()
@@ -276,7 +318,7 @@ void TSKMainScreen::PrintOrPreview()
 
 void TSKMainScreen::PrinterFineTuning()
 {
-    if (PrintCommands::fineTuning(this))
+    if (PrintCommands::fineTuning(this, mLayout.toLayout()))
         SavePreferences();
 }
 

@@ -2,6 +2,7 @@
 // delete, and the question before a design is dropped.
 #include "shell/TSKMainScreen.h"
 
+#include "editing/EditHistory.h"
 #include "persistence/StreamErrors.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
@@ -57,8 +58,16 @@ bool TSKMainScreen::CheckSaveNeeded()
     }
     if (!runFileCommand([this] { SaveLabelFile(mFileName); }))
         return false;
-    SetChangesMade(false);
+    designSaved();
     return true;
+}
+
+void TSKMainScreen::designSaved()
+{
+    // The history stays: undoing past this point makes the design changed
+    // again, and coming back here unchanged.
+    mHistory->markSaved();
+    SetChangesMade(false);
 }
 
 bool TSKMainScreen::OpenLabelFile(const QString &fileName)
@@ -74,7 +83,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
 
     // The whole file is read aside first, so that a file failing half-way
     // leaves the design being edited untouched.
-    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height());
+    ScratchPanel scratch(mLabelPanel->Width(), mLabelPanel->Height(), this);
     TLabelLayout record;
     try {
         if (!QFileInfo(fileName).isFile())
@@ -120,13 +129,14 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
     SetArtButton();
     ShowArt->setChecked(ShowArt->isEnabled());
     DoDrawArt();
+    // Another design: nothing of the last one to undo.
+    mHistory->clear();
     return opened;
 }
 
 void TSKMainScreen::SaveLabelFile(const QString &fileName)
 {
-    QScopedValueRollback<bool> busy(mBusy, true);
-    // Files hold the design at zoom 1.0.
+    // Files hold the design at zoom 1.0, which a zoom never changes.
     const float zoom = mLabelPanel->ScaleFactor();
     if (zoom != 1.0f)
         mLabelPanel->SetZoom(1.0f);
@@ -134,6 +144,8 @@ void TSKMainScreen::SaveLabelFile(const QString &fileName)
         if (zoom != 1.0f)
             mLabelPanel->SetZoom(zoom);
     });
+    // Objects wholly outside the label go now that the save happens; that
+    // is a change of the design, which stays marked when the write fails.
     mLabelPanel->PurgeObjects();
     TGLabelObjectFiler().WriteLabelFile(*mLabelPanel, fileName, mLayout.toLayout());
     restoreZoom.dismiss();
@@ -146,7 +158,7 @@ void TSKMainScreen::Open1Click()
 {
     if (!CheckSaveNeeded())
         return;
-    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::path(),
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Open Label File"), ProgramFolder::documentsPath(),
                                                    CommonDialogs::openFilter());
     if (name.isEmpty())
         return;
@@ -159,7 +171,7 @@ void TSKMainScreen::Open1Click()
 
 void TSKMainScreen::Delete1Click()
 {
-    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::path(),
+    const QString name = mDialogs->getOpenFileName(this, QStringLiteral("Delete Label File"), ProgramFolder::documentsPath(),
                                                    CommonDialogs::openFilter());
     if (name.isEmpty())
         return;
@@ -169,26 +181,34 @@ void TSKMainScreen::Delete1Click()
     }
     if (!MessageService::question(QStringLiteral("CONFIRM"), QStringLiteral("Delete ") + name + QLatin1Char('?')))
         return;
-    // The design on the panel stays, even when it came from this file.
-    if (!QFile::remove(name))
+    const bool current = !mFileName.isEmpty() && QFileInfo(name).canonicalFilePath() == QFileInfo(mFileName).canonicalFilePath();
+    if (!QFile::remove(name)) {
         MessageService::information(QStringLiteral("Unable to delete ") + name);
+        return;
+    }
+    // The design on the panel stays; when it came from this file it now
+    // exists nowhere else, so it is unsaved and has no name.
+    if (current) {
+        mFileName.clear();
+        mHistory->forgetSaved();
+        SetChangesMade(true);
+        SetButtons();
+    }
 }
 
 void TSKMainScreen::mnuSaveClick()
 {
-    mLabelPanel->PurgeObjects();
     if (mFileName.isEmpty()) {
         QApplication::beep();
         return;
     }
     if (runFileCommand([this] { SaveLabelFile(mFileName); }))
-        SetChangesMade(false);
+        designSaved();
 }
 
 void TSKMainScreen::mnuSaveAsClick()
 {
-    mLabelPanel->PurgeObjects();
-    const QString folder = ProgramFolder::path();
+    const QString folder = ProgramFolder::documentsPath();
     const QString proposed = mFileName.isEmpty() ? proposedLabelFileName(folder) : QFileInfo(mFileName).fileName();
     const QString name = mDialogs->getSaveFileName(this, QStringLiteral("Save As"), folder, proposed,
                                                    CommonDialogs::saveFilter(), CommonDialogs::defaultSuffix());
@@ -196,7 +216,7 @@ void TSKMainScreen::mnuSaveAsClick()
     // under the new one.
     if (!name.isEmpty() && runFileCommand([this, &name] { SaveLabelFile(name); })) {
         mFileName = name;
-        SetChangesMade(false);
+        designSaved();
         mRecentFiles->AddFile(name);
         saveRecentFiles();
     }
@@ -215,9 +235,20 @@ void TSKMainScreen::CancelButtonClick()
 {
     if (!MessageService::question(QStringLiteral("CANCEL"), QStringLiteral("Cancel all changes?")))
         return;
-    mLabelPanel->ClearObjects();
-    if (!mFileName.isEmpty())
-        OpenLabelFile(mFileName);
+    if (!mFileName.isEmpty()) {
+        // Back to the saved file. When it is gone or cannot be read the
+        // design stays as it is, changed, and the user is told why
+        // (OpenLabelFile reports a file it cannot read).
+        if (!QFileInfo(mFileName).isFile()) {
+            MessageService::information(mFileName + QStringLiteral(" no longer exists"));
+            return;
+        }
+        if (!OpenLabelFile(mFileName))
+            return;
+    } else {
+        mLabelPanel->ClearObjects();
+        mHistory->clear();
+    }
     SetChangesMade(false);
     mLabelPanel->invalidate();
 }

@@ -24,7 +24,7 @@ namespace sw {
 
 namespace {
 
-constexpr int ClientWidth = 602;
+constexpr int ClientWidth = 634;
 constexpr int ClientHeight = 410;
 constexpr int ToolBarHeight = 38;
 constexpr int BottomBarHeight = 51;
@@ -109,7 +109,7 @@ void TSKMainScreen::buildWindow()
 
     buildMenus();
 
-    // The client area is 602 x 410 below the menu bar.
+    // The client area is 634 x 410 below the menu bar.
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(162, 185);
     ScrollBox1->setFocus();
@@ -144,7 +144,12 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
     DrawRichText = tool("DrawRichText", 322, 25, "richtext", "Rich Text tool \rMixed fonts, colors and styles", P::psRichLabel);
     PSpeedButton1 = tool("PSpeedButton1", 346, 25, "supertext",
                          "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps", P::psSuperText);
+    DrawBarcode = tool("DrawBarcode", 371, 25, "barcode", "Barcode tool \rBarcodes and QR codes", P::psBarcode);
     Pointerbutton->setChecked(true);
+
+    // Undo and redo show the step they take back or do again in their hint.
+    UndoButton = addToolButton(bar, "UndoButton", 402, 24, QStringLiteral("undo"), QString());
+    RedoButton = addToolButton(bar, "RedoButton", 426, 24, QStringLiteral("redo"), QString());
 
     connect(Pointerbutton, &QToolButton::clicked, this, &TSKMainScreen::PointerButtonClick);
     connect(DrawLabelButton, &QToolButton::clicked, this, &TSKMainScreen::DrawLabelButtonClick);
@@ -159,10 +164,11 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
     connect(DrawSupershape, &QToolButton::clicked, this, &TSKMainScreen::DrawSupershapeClick);
     connect(DrawRichText, &QToolButton::clicked, this, &TSKMainScreen::DrawRichTextClick);
     connect(PSpeedButton1, &QToolButton::clicked, this, &TSKMainScreen::PSpeedButton1Click);
+    connect(DrawBarcode, &QToolButton::clicked, this, &TSKMainScreen::DrawBarcodeClick);
 
     ZoomSpinner = new SpinButton(bar);
     ZoomSpinner->setObjectName(QStringLiteral("ZoomSpinner"));
-    ZoomSpinner->setGeometry(425, ToolTop, 20, ToolSize);
+    ZoomSpinner->setGeometry(456, ToolTop, 20, ToolSize);
     ZoomSpinner->setToolTip(
         hintText(QStringLiteral("Press plus (+) or minus (-) to \rincrease or decrease the zoom percentage")));
     connect(ZoomSpinner, &SpinButton::upClick, this, &TSKMainScreen::ZoomSpinnerUpClick);
@@ -170,16 +176,16 @@ void TSKMainScreen::buildToolBar(QWidget *bar)
 
     ZoomCaption = new QLabel(QStringLiteral("100%"), bar);
     ZoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
-    ZoomCaption->setGeometry(447, 8, 38, 20);
+    ZoomCaption->setGeometry(478, 8, 38, 20);
     ZoomCaption->setFont(TFont::makeQFont(QStringLiteral("Arial"), -13, {}, fpDefault));
     QPalette navy = ZoomCaption->palette();
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     ZoomCaption->setPalette(navy);
 
-    ShowGrid = addToolButton(bar, "ShowGrid", 502, ToolSize, QStringLiteral("grid"), QStringLiteral("Show grid toggle"));
-    SnapToGrid = addToolButton(bar, "SnapToGrid", 528, ToolSize, QStringLiteral("snap"),
+    ShowGrid = addToolButton(bar, "ShowGrid", 533, ToolSize, QStringLiteral("grid"), QStringLiteral("Show grid toggle"));
+    SnapToGrid = addToolButton(bar, "SnapToGrid", 559, ToolSize, QStringLiteral("snap"),
                                QStringLiteral("Snap to Grid toggle"));
-    ShowArt = addToolButton(bar, "ShowArt", 560, ToolSize, QStringLiteral("art"), QStringLiteral("Show art toggle"));
+    ShowArt = addToolButton(bar, "ShowArt", 591, ToolSize, QStringLiteral("art"), QStringLiteral("Show art toggle"));
     connect(ShowGrid, &QToolButton::clicked, this, &TSKMainScreen::ShowGridClick);
     connect(SnapToGrid, &QToolButton::clicked, this, &TSKMainScreen::SnapToGridClick);
     connect(ShowArt, &QToolButton::clicked, this, &TSKMainScreen::ShowArtClick);
@@ -327,6 +333,13 @@ void TSKMainScreen::buildMenus()
 
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    mnuUndo = addMenuItem(Edit1, "mnuUndo", QStringLiteral("&Undo"));
+    mnuUndo->setIcon(shellIcon(QStringLiteral("undo")));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = addMenuItem(Edit1, "mnuRedo", QStringLiteral("&Redo"));
+    mnuRedo->setIcon(shellIcon(QStringLiteral("redo")));
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    Edit1->addSeparator();
     mnuDefaultFont = addMenuItem(Edit1, "mnuDefaultFont", QStringLiteral("&Default Font - "));
     mnuChangeLabelLayout = Edit1->addMenu(QStringLiteral("Change Label Layout"));
     mnuChangeLabelLayout->setObjectName(QStringLiteral("mnuChangeLabelLayout"));
@@ -353,6 +366,8 @@ void TSKMainScreen::buildMenus()
     connect(PrinterFineTuning1, &QAction::triggered, this, &TSKMainScreen::PrinterFineTuning1Click);
     connect(mnuPrintSetup, &QAction::triggered, this, &TSKMainScreen::mnuPrintSetupClick);
     connect(Exit1, &QAction::triggered, this, &TSKMainScreen::Exit1Click);
+    connect(mnuUndo, &QAction::triggered, this, &TSKMainScreen::mnuUndoClick);
+    connect(mnuRedo, &QAction::triggered, this, &TSKMainScreen::mnuRedoClick);
     connect(mnuDefaultFont, &QAction::triggered, this, &TSKMainScreen::mnuDefaultFontClick);
     connect(mnuChangeFromTemplate, &QAction::triggered, this, &TSKMainScreen::mnuChangeFromTemplateClick);
     connect(mnuChangeUserDefinedLayout, &QAction::triggered, this, &TSKMainScreen::mnuChangeUserDefinedLayoutClick);
@@ -361,6 +376,13 @@ void TSKMainScreen::buildMenus()
     // Triggering a checkable item has already flipped its mark; the handler
     // works from the mark's new state.
     connect(mnushowHints, &QAction::triggered, this, &TSKMainScreen::mnushowHintsClick);
+
+    // The tool-bar buttons are the menu commands: same enabling, and the
+    // command's caption ("Undo Move") as their hint.
+    for (QToolButton *b : {UndoButton, RedoButton})
+        b->setCheckable(false);
+    UndoButton->setDefaultAction(mnuUndo);
+    RedoButton->setDefaultAction(mnuRedo);
 }
 
 } // namespace sw

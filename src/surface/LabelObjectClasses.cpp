@@ -1,11 +1,13 @@
 #include "surface/LabelObjectClasses.h"
 
+#include "objects/TGBarcode.h"
 #include "objects/TGCounterLabel.h"
 #include "objects/TGImage.h"
 #include "objects/TGLabelShapes.h"
 #include "objects/TGLineShape.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGPRichBaseLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "objects/TSuperShape.h"
 #include "persistence/ClassRegistry.h"
@@ -26,6 +28,9 @@ void registerLabelObjectClasses()
     RegisterClass<TGMultiLineLabel>();
     RegisterClass<TSuperShape>();
     RegisterClass<TGCounterLabel>();
+    RegisterClass<TGPRichBaseLabel>();
+    // Kinds this program added, after all of the above.
+    RegisterClass<TGBarcode>();
 }
 
 } // namespace sw

@@ -5,11 +5,10 @@
 #include "platform/Canvas.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Rounding.h"
+#include "richtext/TWPRichText.h"
 #include "surface/TGHandle.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
 #include <climits>
@@ -17,35 +16,33 @@
 namespace sw {
 
 const QEvent::Type TGBasePanel::RefitEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-namespace {
-qint64 tickCount()
-{
-    static QElapsedTimer timer;
-    if (!timer.isValid())
-        timer.start();
-    // Never 0: 0 means "no paste yet".
-    return timer.elapsed() + 1;
-}
-} // namespace
+const QEvent::Type TGBasePanel::FinishChangeEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 TGBasePanel::TGBasePanel(QObject *owner)
     : QObject(owner)
     , mHandle(std::make_unique<TGHandle>(this))
     , mFont(std::make_unique<TFont>())
 {
-    mClipboardFileName = ProgramFolder::filePath(QStringLiteral("Clipbrd.tmp"));
-    mTempFileName = ProgramFolder::filePath(QStringLiteral("TempFile.tmp"));
+    mClipboardFileName = ProgramFolder::scratchFilePath(QStringLiteral("Clipbrd.tmp"));
+    mTempFileName = ProgramFolder::scratchFilePath(QStringLiteral("TempFile.tmp"));
     buildMenu();
+    // Rich-text labels paint through their form's master control. A panel
+    // on a window uses the window's; one that is on no window (the panel
+    // the command-line printer and the tests read files onto) is its own
+    // form and keeps its own.
+    if (!owner)
+        TWPRichText::createMaster(this);
 }
 
 TGBasePanel::~TGBasePanel()
 {
     // The scratch files belong to this run only; failures are of no concern.
-    if (QFile::exists(mClipboardFileName))
-        QFile::remove(mClipboardFileName);
-    if (QFile::exists(mTempFileName))
-        QFile::remove(mTempFileName);
+    if (mOwnsScratchFiles) {
+        if (QFile::exists(mClipboardFileName))
+            QFile::remove(mClipboardFileName);
+        if (QFile::exists(mTempFileName))
+            QFile::remove(mTempFileName);
+    }
     mHandle->ClearSelection();
     const QList<TGGraphicControl *> objects = mObjects;
     mObjects.clear();
@@ -124,6 +121,11 @@ void TGBasePanel::setSize(int width, int height)
         return;
     mWidth = width;
     mHeight = height;
+    if (!mZoomInProgress) {
+        const double s = mScaleFactor;
+        mUnitWidth = mScaleFactor == 1.0f ? width : roundHalfEven(width / s);
+        mUnitHeight = mScaleFactor == 1.0f ? height : roundHalfEven(height / s);
+    }
     Q_EMIT sizeChanged();
     invalidate();
 }
@@ -133,17 +135,14 @@ void TGBasePanel::SetZoom(float factor)
     if (factor == mScaleFactor)
         return;
     mZoomInProgress = true;
-    if (mScaleFactor * 10 == 0)
-        mScaleFactor = 1.0f;
-    const float ratio = factor / mScaleFactor;
-    const int w = roundHalfEven(mWidth * static_cast<double>(ratio));
-    const int h = roundHalfEven(static_cast<double>(ratio) * mHeight);
     mScaleFactor = factor;
-    setSize(w, h);
+    setSize(roundHalfEven(mUnitWidth * static_cast<double>(factor)),
+            roundHalfEven(mUnitHeight * static_cast<double>(factor)));
     for (TGGraphicControl *o : QList<TGGraphicControl *>(mObjects))
         o->SetScale(factor);
     QCoreApplication::processEvents();
     mZoomInProgress = false;
+    Q_EMIT zoomed();
 }
 
 // --- objects --------------------------------------------------------------------
@@ -178,11 +177,16 @@ void TGBasePanel::ClearObjects()
 
 void TGBasePanel::PurgeObjects()
 {
+    UserAction action(*this, QStringLiteral("Remove Objects Outside Label"));
     mHandle->ClearSelection();
     for (int i = mObjects.size() - 1; i >= 0; --i) {
         TGGraphicControl *o = mObjects.at(i);
-        if (o->Top() > mHeight - 10 || o->Left() > mWidth - 10 || o->Width() < 1 || o->Height() < 1)
+        const bool outside = o->Left() >= mWidth || o->Top() >= mHeight || o->Left() + o->Width() <= 0
+            || o->Top() + o->Height() <= 0;
+        if (outside || o->Width() < 1 || o->Height() < 1) {
+            NotifyLabelChanged();
             removeObject(o);
+        }
     }
 }
 
@@ -200,6 +204,7 @@ void TGBasePanel::KeepObjectsInside()
 
 void TGBasePanel::AttachObject(TGGraphicControl *object)
 {
+    object->ObjectMenu().setCommandRunner(commandRunner());
     object->OnMouseDown = [this](TGGraphicControl *sender, Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
         ObjectMouseDown(sender, b, s, x, y);
     };
@@ -310,8 +315,16 @@ bool TGBasePanel::HasComplexObjects() const
 
 void TGBasePanel::NotifyLabelChanged()
 {
-    if (!mZoomInProgress && LabelChangedEvent)
+    if (mZoomInProgress || mChangeReportsBlocked)
+        return;
+    if (LabelChangedEvent)
         LabelChangedEvent(this);
+    if (mActionDepth > 0) {
+        mActionChanged = true;
+    } else if (!mFinishPosted) {
+        mFinishPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(FinishChangeEventType));
+    }
 }
 
 void TGBasePanel::postRefit()
@@ -323,6 +336,16 @@ bool TGBasePanel::event(QEvent *e)
 {
     if (e->type() == RefitEventType) {
         mHandle->Refit();
+        return true;
+    }
+    if (e->type() == FinishChangeEventType) {
+        mFinishPosted = false;
+        // Seen inside an action (its dialog's event loop): the action
+        // takes the change in.
+        if (mActionDepth > 0)
+            mActionChanged = true;
+        else
+            Q_EMIT actionFinished(QString(), false);
         return true;
     }
     return QObject::event(e);
@@ -370,8 +393,18 @@ void TGBasePanel::clearSelection()
 
 // --- clipboard --------------------------------------------------------------------
 
+namespace {
+// The step a clipboard command makes: 0 cut, 1 copy, 2 paste, 3 delete.
+QString clipboardStepName(int code)
+{
+    static const char *const names[] = {"Cut", "Copy", "Paste", "Delete"};
+    return code >= 0 && code <= 3 ? QLatin1String(names[code]) : QString();
+}
+} // namespace
+
 void TGBasePanel::ClipboardCommand(int code)
 {
+    UserAction action(*this, clipboardStepName(code));
     switch (code) {
     case 0:
     case 1:
@@ -380,16 +413,17 @@ void TGBasePanel::ClipboardCommand(int code)
             ClipboardCommand(3);
         break;
     case 2: {
-        const qint64 now = tickCount();
-        if (mLastPasteTick == 0)
+        const qint64 now = TGHandle::now();
+        if (!mPasted)
             mLastPasteTick = now;
         else if (now - mLastPasteTick < 1000)
             return;
+        mPasted = true;
         TGLabelObjectFiler().ReadObjects(*this, mClipboardFileName);
         AttachAllObjects();
         NotifyLabelChanged();
         QCoreApplication::processEvents();
-        mLastPasteTick = tickCount();
+        mLastPasteTick = TGHandle::now();
         break;
     }
     case 3:
@@ -408,6 +442,7 @@ void TGBasePanel::ClipboardCommand(int code)
 
 void TGBasePanel::ObjectClipboardCommand(TGGraphicControl *object, int code)
 {
+    UserAction action(*this, clipboardStepName(code));
     if (mHandle->IndexOf(object) >= 0) {
         ClipboardCommand(code);
         return;
@@ -423,6 +458,72 @@ void TGBasePanel::ObjectClipboardCommand(TGGraphicControl *object, int code)
 TGGraphicControl *TGBasePanel::cloneObject(TGGraphicControl *object)
 {
     return TGLabelObjectFiler().CloneObject(object, *this);
+}
+
+// --- user actions ------------------------------------------------------------------
+
+TGBasePanel::UserAction::UserAction(TGBasePanel &panel, const QString &name)
+    : mPanel(&panel)
+{
+    if (panel.mActionDepth++ == 0) {
+        panel.mActionName.clear();
+        panel.mActionBurst = false;
+        panel.mActionChanged = false;
+    }
+    if (!name.isEmpty())
+        panel.nameAction(name);
+}
+
+TGBasePanel::UserAction::~UserAction()
+{
+    if (!mPanel || --mPanel->mActionDepth > 0 || !mPanel->mActionChanged)
+        return;
+    mPanel->mActionChanged = false;
+    Q_EMIT mPanel->actionFinished(mPanel->mActionName, mPanel->mActionBurst);
+}
+
+void TGBasePanel::nameAction(const QString &name, bool burst)
+{
+    if (mActionDepth == 0 || !mActionName.isEmpty())
+        return;
+    mActionName = name;
+    mActionBurst = burst;
+}
+
+bool TGBasePanel::blockChangeReports(bool block)
+{
+    const bool was = mChangeReportsBlocked;
+    mChangeReportsBlocked = block;
+    return was;
+}
+
+PopupMenu::CommandRunner TGBasePanel::commandRunner()
+{
+    QPointer<TGBasePanel> self(this);
+    return [self](const QString &caption, const std::function<void()> &command) {
+        if (!self) {
+            command();
+            return;
+        }
+        UserAction action(*self, caption);
+        command();
+    };
+}
+
+void TGBasePanel::replaceObjects(const QList<TGGraphicControl *> &objects)
+{
+    mHandle->ClearSelection();
+    for (TGGraphicControl *o : QList<TGGraphicControl *>(mObjects))
+        if (!objects.contains(o))
+            removeObject(o);
+    for (TGGraphicControl *o : objects) {
+        if (mObjects.contains(o))
+            continue;
+        addObject(o);
+        AttachObject(o);
+    }
+    mObjects = objects;
+    invalidate();
 }
 
 } // namespace sw

@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <memory>
@@ -42,6 +43,8 @@ public:
 
     // The re-fit request objects post when their bounds change.
     static const QEvent::Type RefitEventType;
+    // Finishes a change made outside any user action.
+    static const QEvent::Type FinishChangeEventType;
 
     explicit TGBasePanel(QObject *owner = nullptr);
     ~TGBasePanel() override;
@@ -75,8 +78,15 @@ public:
     // --- size and zoom -----------------------------------------------------
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
+    // The size at the current zoom; outside a zoom it also sets the size at
+    // 1.0 (divided by ScaleFactor, rounded half to even).
     void setSize(int width, int height);
+    // The label's size at zoom 1.0, which every zoom derives the size from.
+    int unitWidth() const { return mUnitWidth; }
+    int unitHeight() const { return mUnitHeight; }
     float ScaleFactor() const { return mScaleFactor; }
+    // Zooms the panel and every object to `factor`; their sizes follow
+    // from those at 1.0, so no zoom ever changes the design.
     void SetZoom(float factor);
     bool zoomInProgress() const { return mZoomInProgress; }
 
@@ -87,6 +97,8 @@ public:
     void addObject(TGGraphicControl *object) override;
     QObject *hostObject() override { return this; }
     void ClearObjects();
+    // Before saving: deletes the objects that lie wholly outside the label
+    // and those without area; each deletion is a change of the design.
     void PurgeObjects();
     void KeepObjectsInside();
     void AttachObject(TGGraphicControl *object);
@@ -113,6 +125,11 @@ public:
     // --- files -------------------------------------------------------------
     QString ClipboardFileName() const { return mClipboardFileName; }
     QString TempFileName() const { return mTempFileName; }
+    // The panel that owns the scratch files deletes them when it goes; only
+    // the design panel of the main window does. Panels that print a copy of
+    // the design leave the user's clipboard alone.
+    bool ownsScratchFiles() const { return mOwnsScratchFiles; }
+    void setOwnsScratchFiles(bool v) { mOwnsScratchFiles = v; }
 
     // --- painting ------------------------------------------------------------
     // Paints the whole panel (background, art, outline, grid, objects,
@@ -176,17 +193,55 @@ public:
     // Clipboard commands on the selection: 0 cut, 1 copy, 2 paste, 3 delete.
     void ClipboardCommand(int code);
 
+    // --- user actions -----------------------------------------------------------
+    // Every command of the user runs as one action: a mouse or key event on
+    // the panel, a command of the panel's or an object's popup menu, a
+    // command of the window that changes the design (the window opens the
+    // action itself). When the outermost action ends having changed the
+    // design, actionFinished carries its name, the first one given. A change
+    // made outside any action finishes unnamed at the next turn of the event
+    // loop. The edit history makes each finished action one step.
+    class UserAction
+    {
+    public:
+        explicit UserAction(TGBasePanel &panel, const QString &name = QString());
+        ~UserAction();
+        UserAction(const UserAction &) = delete;
+        UserAction &operator=(const UserAction &) = delete;
+
+    private:
+        QPointer<TGBasePanel> mPanel;
+    };
+    // Names the running action unless it has a name already. A `burst`
+    // action (a nudge) continues the step before it when that was the same
+    // action on the same objects.
+    void nameAction(const QString &name, bool burst = false);
+    bool actionRunning() const { return mActionDepth > 0; }
+    // While blocked, changes are neither reported to the window nor finish
+    // an action (the edit history restoring a state); returns the previous
+    // setting.
+    bool blockChangeReports(bool block);
+    // Makes `objects` the panel's objects in this z-order, back-most first:
+    // objects not in the list are deleted, new ones are added and attached.
+    // The selection is cleared; no change is reported.
+    void replaceObjects(const QList<TGGraphicControl *> &objects);
 
 Q_SIGNALS:
     // The view repaints on these.
     void repaintRequested();
     void sizeChanged();
+    // SetZoom has zoomed the panel and every object.
+    void zoomed();
+    // A user action that changed the design has ended (see UserAction).
+    void actionFinished(const QString &name, bool burst);
 
 protected:
     bool event(QEvent *e) override;
     void removeObject(TGGraphicControl *object);
     void buildMenu();
     void updateMenu();
+    // Runs every popup-menu command as a user action named after it.
+    PopupMenu::CommandRunner commandRunner();
     friend class TGHandle;
     // What the handle reports to the panel (panel coordinates): a left
     // press in pointing mode (Shift-click deselects), the end of a drag, a
@@ -220,14 +275,23 @@ private:
     TGridSize mGridSize = gs4x4;
     bool mShowGrid = false;
     bool mPreviewMode = false;
+    bool mOwnsScratchFiles = false;
     bool mZoomInProgress = false;
     bool mRubberBand = false;
     bool mRefitPosted = false;
+    int mActionDepth = 0;
+    QString mActionName;
+    bool mActionBurst = false;
+    bool mActionChanged = false;
+    bool mFinishPosted = false;
+    bool mChangeReportsBlocked = false;
     QRect mRubberBandRect;
     QPoint mRubberStart;
     int mWidth = 338, mHeight = 188;
+    int mUnitWidth = 338, mUnitHeight = 188;
     float mScaleFactor = 1.0f;
     qint64 mLastPasteTick = 0;
+    bool mPasted = false;
     QString mClipboardFileName, mTempFileName;
 };
 

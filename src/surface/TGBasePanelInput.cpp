@@ -30,6 +30,7 @@ bool TGBasePanel::handleTakes(const QPoint &p) const
 void TGBasePanel::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p,
                             const QPoint &screen)
 {
+    UserAction action(*this);
     if (mHandle->isVisible() && mHandle->bounds().contains(p)) {
         mHandle->mouseDown(button, shift, p - mHandle->bounds().topLeft(), screen);
         return;
@@ -119,6 +120,7 @@ void TGBasePanel::handleDoubleClick(const QPoint &p, const QPoint &screen)
 
 void TGBasePanel::mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, const QPoint &p)
 {
+    UserAction action(*this);
     if (mRubberBand) {
         mRubberBandRect = QRect(mRubberStart, p);
         invalidate();
@@ -138,6 +140,7 @@ void TGBasePanel::mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shif
 
 void TGBasePanel::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &p)
 {
+    UserAction action(*this);
     if (!mRubberBand && handleTakes(p)) {
         mHandle->mouseUp(button, shift, p - mHandle->bounds().topLeft());
         return;
@@ -179,6 +182,7 @@ void TGBasePanel::panelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
 
 void TGBasePanel::doubleClick(const QPoint &p, const QPoint &screen)
 {
+    UserAction action(*this);
     if (mHandle->isVisible() && mHandle->bounds().contains(p)) {
         mHandle->doubleClick(p - mHandle->bounds().topLeft(), screen);
         return;
@@ -243,6 +247,7 @@ void TGBasePanel::ObjectMouseDown(TGGraphicControl *sender, Qt::MouseButton butt
 
 void TGBasePanel::viewKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    UserAction action(*this);
     // With a selection the handle has the focus: it nudges and passes every
     // key on to KeyDown.
     if (mHandle->Count() > 0)
@@ -253,11 +258,13 @@ void TGBasePanel::viewKeyDown(int key, Qt::KeyboardModifiers shift)
 
 void TGBasePanel::keyUp(int key, Qt::KeyboardModifiers shift)
 {
+    UserAction action(*this);
     mHandle->keyUp(key, shift);
 }
 
 void TGBasePanel::KeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    UserAction action(*this);
     if (shift.testFlag(Qt::ControlModifier)) {
         if (key == Qt::Key_C)
             ClipboardCommand(1);
@@ -341,6 +348,7 @@ void TGBasePanel::buildMenu()
         invalidate();
     });
     mMenu.aboutToOpen = [this] { updateMenu(); };
+    mMenu.setCommandRunner(commandRunner());
 }
 
 void TGBasePanel::updateMenu()

@@ -381,6 +381,7 @@ void TGHandle::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, cons
     if (mDragging && button == Qt::LeftButton) {
         p = clampToPanel(p);
         if (p != mDragStart) {
+            mPanel->nameAction(mZone == 0 ? QStringLiteral("Move") : QStringLiteral("Resize"));
             const QRect b = newBounds(p);
             SetBounds(b.x(), b.y(), b.width(), b.height());
         }
@@ -469,6 +470,10 @@ void TGHandle::keyUp(int key, Qt::KeyboardModifiers shift)
         return;
     mNudging = false;
     const QRect n = mNudgeRect;
+    // Every press of an arrow key on the same objects is one nudge: undone
+    // together.
+    const bool resized = n.width() != mBounds.width() - 4 || n.height() != mBounds.height() - 4;
+    mPanel->nameAction(resized ? QStringLiteral("Resize") : QStringLiteral("Nudge"), true);
     SetBounds(n.left() - 2, n.top() - 2, n.right() - n.left() + 5, n.bottom() - n.top() + 5);
     mPanel->invalidate();
 }

@@ -85,8 +85,9 @@ public:
     // exclusive right/bottom edges; null when there is none.
     QRect outline() const;
 
-    // Millisecond clock for the drag-start and quick-click rules; tests
-    // replace it.
+    // Millisecond clock for the drag-start and quick-click rules (and the
+    // panel's rule against pasting twice within a second); tests replace
+    // it.
     using Clock = std::function<qint64()>;
     static void setClock(Clock clock);
     static qint64 now();

@@ -8,6 +8,8 @@
 
 #include <QVariant>
 
+#include <memory>
+
 namespace sw {
 
 TGStickwellPanel32::TGStickwellPanel32(QObject *owner)
@@ -52,6 +54,41 @@ QByteArray TGStickwellPanel32::classForState(TLPanelState state)
         return "TGPRichBaseLabel";
     case psSuperText:
         return "TGSuperText";
+    case psBarcode:
+        return "TGBarcode";
+    }
+    return {};
+}
+
+QString TGStickwellPanel32::toolName(TLPanelState state)
+{
+    switch (state) {
+    case psPointing:
+        return {};
+    case psLabel:
+        return QStringLiteral("Text");
+    case psSymbolLabel:
+        return QStringLiteral("Symbol");
+    case psCounterLabel:
+        return QStringLiteral("Counter");
+    case psMultiLineLabel:
+        return QStringLiteral("Multi-line Text");
+    case psRectangle:
+        return QStringLiteral("Rectangle");
+    case psEllipse:
+        return QStringLiteral("Ellipse");
+    case psRoundRectangle:
+        return QStringLiteral("Round Rectangle");
+    case psLine:
+        return QStringLiteral("Line");
+    case psImage:
+        return QStringLiteral("Clip Art");
+    case psSuperShape:
+        return QStringLiteral("SuperShape");
+    case psRichLabel:
+        return QStringLiteral("Rich Text");
+    case psSuperText:
+        return QStringLiteral("SuperText");
     }
     return {};
 }
@@ -67,6 +104,10 @@ bool TGStickwellPanel32::canCreate(TLPanelState state)
 void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
 {
     QRect r = band;
+    // A click makes a barcode of readable size, 1.5 x 0.75 inches at 96
+    // pixels per inch.
+    if (mPanelState == psBarcode && r.width() < 25 && r.height() < 15)
+        r.setSize(QSize(144, 72));
     if (r.width() < 25)
         r.setWidth(50);
     if (r.height() < 15)
@@ -78,9 +119,15 @@ void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
     const TPersistentClass *cls = GetClass(QString::fromLatin1(className));
     if (!cls || !cls->create)
         return;
-    auto *object = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
+    // Created with the panel's owner (the panel itself when it has none),
+    // so that set-up finds the form's master controls; held until placed,
+    // so that a failing set-up leaves nothing behind.
+    std::unique_ptr<QObject> created(cls->create(parent() ? parent() : this));
+    auto *object = qobject_cast<TGGraphicControl *>(created.get());
     if (!object)
         return;
+    // The object and what its editor sets up are one step.
+    UserAction action(*this, QStringLiteral("Draw ") + toolName(mPanelState));
 
     // Tool-specific starting values.
     switch (mPanelState) {
@@ -113,6 +160,7 @@ void TGStickwellPanel32::CreateObjectInRect(const QRect &band)
         break;
     }
     object->Loaded();
+    created.release();
     PlaceObject(object, r);
 
     const bool toolStays = mPanelState == psRectangle || mPanelState == psEllipse

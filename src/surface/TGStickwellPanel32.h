@@ -24,7 +24,8 @@ public:
         psImage,
         psSuperShape,
         psRichLabel,
-        psSuperText
+        psSuperText,
+        psBarcode
     };
     Q_ENUM(TLPanelState)
 
@@ -41,6 +42,9 @@ public:
     // The class each drawing tool creates ("TGPLabel"); empty for
     // psPointing.
     static QByteArray classForState(TLPanelState state);
+    // What the tool draws, as the user knows it ("Round Rectangle"); empty
+    // for psPointing.
+    static QString toolName(TLPanelState state);
     // True when the class of the tool is registered and can be created.
     static bool canCreate(TLPanelState state);
 

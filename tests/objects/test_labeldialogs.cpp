@@ -8,6 +8,7 @@
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
 #include "objects/ui/ColorDropDown.h"
+#include "objects/ui/FontDialog.h"
 #include "objects/ui/LabelObjectDialogs.h"
 #include "objects/ui/LabelSampleView.h"
 #include "objects/ui/TGFont3DEffects.h"
@@ -232,17 +233,18 @@ TEST_F(LabelDialogsTest, SymbolWindowShowsEveryCharacterAndPicksOneOnOk)
     EXPECT_FALSE(s->ChooseSymbol());
     EXPECT_EQ(s->Caption(), QStringLiteral("["));
 
-    // A font chosen with the font button travels with the character; the
+    // A font chosen in the font window travels with the character; the
     // grid keeps its size.
-    LabelDialogs::chooseFont = [](TFont &f) {
-        f.setName(QStringLiteral("Liberation Serif"));
-        f.setSize(36);
-        f.setStyle(fsItalic);
-        f.setColor(clRed);
-        return true;
-    };
     panel.resetCounts();
     whenShown<TGetSymbol>([](TGetSymbol *d) {
+        whenShown<FontDialog>([](FontDialog *f) {
+            EXPECT_EQ(f->currentFace(), QStringLiteral("WingDings"));
+            f->FaceEdit()->selectAll();
+            QTest::keyClicks(f->FaceEdit(), QStringLiteral("Liberation Serif"));
+            f->SizeEdit()->setText(QStringLiteral("36"));
+            f->StyleList()->setCurrentRow(1); // Italic
+            f->ColorBox()->setColor(clRed);
+        }, true);
         d->chooseFont();
         EXPECT_EQ(d->gridFont().name(), QStringLiteral("Liberation Serif"));
         EXPECT_EQ(d->gridFont().size(), TGetSymbol::GridPointSize);
@@ -258,5 +260,4 @@ TEST_F(LabelDialogsTest, SymbolWindowShowsEveryCharacterAndPicksOneOnOk)
     EXPECT_EQ(s->Font()->color(), clRed);
     EXPECT_EQ(s->BoundsRect().size(), s->fittedSize());
     EXPECT_GE(panel.changes, 1);
-    LabelObjectDialogs::install();
 }

@@ -108,3 +108,62 @@ TEST(ProgramFolderChoice, WritableExecutableFolderElseUserDataFolder)
 }
 
 } // namespace
+
+// Environment variables set for one test and put back afterwards.
+class ScopedEnvironment
+{
+public:
+    void set(const char *name, const QString &value)
+    {
+        mSaved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnvironment()
+    {
+        for (const Saved &s : mSaved) {
+            if (s.wasSet)
+                qputenv(s.name, s.value);
+            else
+                qunsetenv(s.name);
+        }
+    }
+
+private:
+    struct Saved
+    {
+        const char *name;
+        bool wasSet;
+        QByteArray value;
+    };
+    QList<Saved> mSaved;
+};
+
+TEST(ProgramFolderChoice, AnInstalledProgramKeepsTheUsersFilesInTheXdgFolders)
+{
+    QTemporaryDir prefix, user;
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("bin")));
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("share/stickwell")));
+    ASSERT_TRUE(QDir().mkpath(user.filePath("home/Documents")));
+    ScopedEnvironment env;
+    env.set("HOME", user.filePath("home"));
+    env.set("XDG_CONFIG_HOME", user.filePath("config"));
+    env.set("XDG_CACHE_HOME", user.filePath("cache"));
+
+    const ProgramFolder::Folders installed = ProgramFolder::folders(prefix.filePath("bin"));
+    EXPECT_TRUE(installed.installed);
+    EXPECT_EQ(installed.config, user.filePath("config/stickwell/"));
+    EXPECT_EQ(installed.scratch, user.filePath("cache/stickwell/"));
+    EXPECT_EQ(installed.documents, user.filePath("home/Documents/"));
+    EXPECT_EQ(installed.data, prefix.filePath("share/stickwell/"));
+
+    // Without a documents folder the dialogs start at home.
+    ASSERT_TRUE(QDir(user.filePath("home/Documents")).removeRecursively());
+    EXPECT_EQ(ProgramFolder::folders(prefix.filePath("bin")).documents, user.filePath("home/"));
+
+    // A build tree keeps everything beside the executable.
+    QTemporaryDir build;
+    const ProgramFolder::Folders tree = ProgramFolder::folders(build.path());
+    EXPECT_FALSE(tree.installed);
+    for (const QString &folder : {tree.config, tree.scratch, tree.documents, tree.data})
+        EXPECT_EQ(folder, build.path() + "/");
+}

@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -20,11 +21,13 @@ QString uniqueKey()
     return QStringLiteral("swprobe_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
 }
 
-std::unique_ptr<QProcess> startProbe(const QString &key)
+std::unique_ptr<QProcess> startProbe(const QString &key, const QStringList &files = {},
+                                     const QString &folder = QString())
 {
     auto probe = std::make_unique<QProcess>();
     probe->setProgram(QStringLiteral(SW_PROBE_PATH));
-    probe->setArguments({key});
+    probe->setArguments(QStringList{key} + files);
+    probe->setWorkingDirectory(folder);
     probe->start();
     return probe;
 }
@@ -69,6 +72,29 @@ TEST(SingleInstance, SecondStartHandsOverToTheFirst)
     EXPECT_TRUE(waitForLine(*first, "activated"));
     EXPECT_TRUE(first->waitForFinished(5000));
     EXPECT_EQ(first->exitCode(), 0);
+    stop(*first);
+}
+
+TEST(SingleInstance, FilesGivenToALaterStartOpenInTheFirst)
+{
+    const QString key = uniqueKey();
+    auto first = startProbe(key);
+    ASSERT_TRUE(waitForLine(*first, "ready"));
+
+    // Relative names are taken in the later start's folder; any character
+    // a file name may hold travels.
+    const QString folder = QDir::tempPath();
+    auto second = startProbe(key, {"label one.sk", "/srv/labels/Étiquette 100%.sk", "a\\b%20c.SK"}, folder);
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), kHandedOver);
+
+    // The first instance ends after the activation that follows the files.
+    ASSERT_TRUE(first->waitForFinished(10000));
+    const QStringList lines = QString::fromUtf8(first->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines, QStringList({"open " + QDir(folder).filePath("label one.sk"),
+                                  QStringLiteral("open /srv/labels/Étiquette 100%.sk"),
+                                  "open " + QDir(folder).filePath("a\\b%20c.SK"), "activated"}))
+        << lines.join(" | ").toStdString();
     stop(*first);
 }
 

@@ -85,21 +85,26 @@ TEST(TColor, DirectColoursAreBlueGreenRed)
     EXPECT_EQ(toQColor(clNone).alpha(), 0);
 }
 
-TEST(TColor, SystemColoursResolveFromThePaletteAtEachCall)
+TEST(TColor, SystemColoursKeepTheirClassicValuesWhateverTheTheme)
 {
+    // A dark desktop theme must not reach the label: window text stays black.
     const QPalette saved = QGuiApplication::palette();
-    EXPECT_EQ(toQColor(clWindowText), saved.color(QPalette::WindowText));
-
-    QPalette changed = saved;
-    changed.setColor(QPalette::WindowText, QColor(10, 20, 30));
-    changed.setColor(QPalette::Highlight, QColor(1, 2, 3));
-    QGuiApplication::setPalette(changed);
-    EXPECT_EQ(toQColor(clWindowText), QColor(10, 20, 30));
-    // Only the low byte selects the system colour.
-    EXPECT_EQ(toQColor(static_cast<TColor>(0x8000FF0Du)), QColor(1, 2, 3));
+    QPalette dark = saved;
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Button, QColor(50, 50, 50));
+    dark.setColor(QPalette::Highlight, QColor(1, 2, 3));
+    QGuiApplication::setPalette(dark);
+    EXPECT_EQ(toQColor(clWindowText), QColor(0, 0, 0));
+    EXPECT_EQ(toQColor(clWindow), QColor(255, 255, 255));
+    EXPECT_EQ(toQColor(clBtnFace), QColor(192, 192, 192));
+    EXPECT_EQ(toQColor(clBtnShadow), QColor(128, 128, 128));
+    EXPECT_EQ(toQColor(clHighlight), QColor(0, 0, 0x80));
+    EXPECT_EQ(toQColor(clInfoBk), QColor(255, 255, 225));
     QGuiApplication::setPalette(saved);
 
-    // A system colour without a palette role has its classic value.
     EXPECT_EQ(toQColor(clActiveCaption), QColor(0, 0, 0x80));
     EXPECT_EQ(toQColor(clBackground), QColor(0, 0x80, 0x80));
+    // Only the low byte selects the system colour.
+    EXPECT_EQ(toQColor(static_cast<TColor>(0x8000FF0Fu)), QColor(192, 192, 192));
 }

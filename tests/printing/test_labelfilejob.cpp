@@ -1,12 +1,10 @@
 // A saved design printed without the main window: through the job on a
 // page image, and through the command-line printer to PNG and PDF.
-#include "objects/TGPLabel.h"
-#include "persistence/TGLabelObjectFiler.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TFont.h"
 #include "printing/LabelFileJob.h"
 #include "report/TImageReport.h"
 #include "surface/TGStickwellPanel32.h"
+#include "TextDesign.h"
 
 #include <QFile>
 #include <QImage>
@@ -38,16 +36,7 @@ struct Job : ::testing::Test
     {
         ProgramFolder::setPath(dir.path());
         file = dir.filePath("hello.sk");
-        TGStickwellPanel32 panel;
-        panel.setSize(254, 96);
-        auto *label = new TGPLabel;
-        label->SetCaption(QStringLiteral("HELLO"));
-        label->Font()->setName(QStringLiteral("Arial"));
-        label->Font()->setSize(20);
-        label->Font()->setColor(clBlack);
-        label->Loaded();
-        panel.PlaceObject(label, QRect(10, 10, 120, 40));
-        TGLabelObjectFiler().WriteLabelFile(panel, file, TLabelLayout::defaultLayout());
+        sw::test::writeTextDesign(file, QStringLiteral("HELLO"), QRect(10, 10, 120, 40), 20);
     }
     void TearDown() override { ProgramFolder::setPath(QString()); }
 };
@@ -126,7 +115,7 @@ TEST_F(Job, CommandLinePrinterWritesPngAndPdf)
     skprint.start(SKPRINT_PATH, {"--pdf", pdf, "--sheets", "2", file});
     ASSERT_TRUE(skprint.waitForFinished(60000));
     EXPECT_EQ(skprint.exitCode(), 0) << skprint.readAllStandardError().constData();
-    EXPECT_EQ(skprint.readAllStandardOutput().trimmed(), "Label Print Completed!");
+    EXPECT_EQ(skprint.readAllStandardOutput().trimmed(), "Wrote 2 sheets (60 labels) to " + pdf);
     QFile out(pdf);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     EXPECT_TRUE(out.read(4) == "%PDF");

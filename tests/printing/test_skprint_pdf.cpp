@@ -2,51 +2,20 @@
 // printed on two sheets to PDF with one position left out; the words that
 // pdftotext finds in the PDF sit where the layout puts the labels, and the
 // counter runs on across the pages and skips the empty position.
+#include "PdfWords.h"
 #include "objects/TGCounterLabel.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/TFont.h"
 #include "surface/TGStickwellPanel32.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace sw;
-
-namespace {
-
-struct Word
-{
-    int page;
-    double x, y;
-    QString text;
-};
-
-// The words of a PDF with their boxes, through pdftotext -bbox.
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    QList<Word> words;
-    int page = 0;
-    static const QRegularExpression token(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    for (auto it = token.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        words.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
-    }
-    return words;
-}
-
-} // namespace
+using sw::test::PdfWord;
+using sw::test::pdfWords;
 
 TEST(SkprintPdf, LabelsLandWhereTheLayoutSaysAndCountersRunOn)
 {
@@ -73,7 +42,7 @@ TEST(SkprintPdf, LabelsLandWhereTheLayoutSaysAndCountersRunOn)
     ASSERT_TRUE(skprint.waitForFinished(60000));
     ASSERT_EQ(skprint.exitCode(), 0) << skprint.readAllStandardError().constData();
 
-    const QList<Word> words = pdfWords(pdf);
+    const QList<PdfWord> words = pdfWords(pdf);
     ASSERT_EQ(words.size(), 58); // 29 labels on each of 2 pages
     // Counters run on across the pages: 1000..1057 in printing order.
     for (int i = 0; i < words.size(); ++i) {
@@ -94,7 +63,7 @@ TEST(SkprintPdf, LabelsLandWhereTheLayoutSaysAndCountersRunOn)
         for (int position = 0; position < 30; ++position) {
             if (position == 1)
                 continue;
-            const Word &w = words[label++];
+            const PdfWord &w = words[label++];
             EXPECT_NEAR(w.x, left + originX + (position % 3) * pitchX, 0.3) << w.text.toStdString();
             EXPECT_NEAR(w.y, top + originY + (position / 3) * pitchY, 0.3) << w.text.toStdString();
         }

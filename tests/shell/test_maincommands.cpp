@@ -4,6 +4,9 @@
 // the window's seams.
 #include "help/ui/THelpWindow.h"
 #include "objects/TGGraphicControl.h"
+#include "objects/TGPRichBaseLabel.h"
+#include "richtext/TWPRichText.h"
+#include "surface/TGStickwellPanel32.h"
 #include "persistence/ClassRegistry.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
@@ -14,6 +17,8 @@
 #include "shell/LayoutChooser.h"
 #include "shell/RecentFiles.h"
 #include "shell/TSKMainScreen.h"
+
+#include "MainWindowTest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -37,149 +43,9 @@
 using namespace sw;
 
 namespace {
-
-// Answers the file dialogs from fields and records what they were asked.
-class FakeDialogs : public CommonDialogs
-{
-public:
-    QString getOpenFileName(QWidget *, const QString &title, const QString &folder, const QString &filter) override
-    {
-        openTitles << title;
-        openFolder = folder;
-        openFilterAsked = filter;
-        return openAnswer;
-    }
-    QString getSaveFileName(QWidget *, const QString &, const QString &folder, const QString &proposed,
-                            const QString &filter, const QString &suffix) override
-    {
-        ++saveCalls;
-        saveFolder = folder;
-        proposedName = proposed;
-        saveFilterAsked = filter;
-        saveSuffix = suffix;
-        return saveAnswer;
-    }
-    bool getFont(QWidget *, TFont &font) override
-    {
-        if (!fontAnswer)
-            return false;
-        font.setName(*fontAnswer);
-        font.setSize(12);
-        font.setStyle(fsItalic);
-        return true;
-    }
-
-    QString openAnswer, saveAnswer;
-    std::optional<QString> fontAnswer;
-    QStringList openTitles;
-    QString openFolder, openFilterAsked, saveFolder, proposedName, saveFilterAsked, saveSuffix;
-    int saveCalls = 0;
-};
-
-class FakeChooser : public LayoutChooser
-{
-public:
-    std::optional<TLabelLayout> chooseTemplate(QWidget *, const TLabelLayout &current, bool newLabel) override
-    {
-        ++templateCalls;
-        lastCurrent = current;
-        lastNewLabel = newLabel;
-        return templateAnswer;
-    }
-    std::optional<TLabelLayout> editUserDefined(QWidget *, const TLabelLayout &current, bool &useMM) override
-    {
-        lastCurrent = current;
-        useMMIn = useMM;
-        useMM = useMMOut;
-        return userAnswer;
-    }
-
-    std::optional<TLabelLayout> templateAnswer, userAnswer;
-    TLabelLayout lastCurrent;
-    bool lastNewLabel = false;
-    bool useMMIn = false;
-    bool useMMOut = true;
-    int templateCalls = 0;
-};
-
-// A 1.0 x 0.5 inch label: 96 x 48 pixels at 96 pixels per inch.
-TLabelLayout smallLayout()
-{
-    TLabelLayout l = TLabelLayout::defaultLayout();
-    l.LayoutName = QStringLiteral("Small Test Stock");
-    l.LabelWidth = 1.0;
-    l.LabelHeight = 0.5;
-    l.ShapeCode = QStringLiteral("SR");
-    return l;
-}
-
-QString unableToOpen(const QString &name)
-{
-    return QStringLiteral("Unable to open ") + name + QStringLiteral(". Possibly corrupted, posibly not a Stickwell file");
-}
-
-class MainCommandsTest : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite() { RegisterClass<TGGraphicControl>(); }
-
-    void SetUp() override { ProgramFolder::setPath(mDir.path()); }
-    void TearDown() override
-    {
-        mWindow.reset();
-        if (THelpWindow *help = THelpWindow::current())
-            delete help;
-        ProgramFolder::setPath(QString());
-    }
-
-    TSKMainScreen &start()
-    {
-        mWindow.reset();
-        mWindow = std::make_unique<TSKMainScreen>();
-        mWindow->setCommonDialogs(&mDialogs);
-        mWindow->setLayoutChooser(&mChooser);
-        mWindow->show();
-        mWindow->FormActivate();
-        return *mWindow;
-    }
-
-    TGGraphicControl *place(int left, int top, int width, int height, int tag)
-    {
-        auto *o = new TGGraphicControl;
-        o->setTag(tag);
-        o->Loaded();
-        mWindow->labelPanel().PlaceObject(o, QRect(left, top, width, height));
-        return o;
-    }
-
-    QList<TGGraphicControl *> objects() const { return mWindow->labelPanel().labelObjects(); }
-    template<class T> T *child(const char *name) const { return mWindow->findChild<T *>(QLatin1String(name)); }
-    bool saveButtonsShown() const
-    {
-        return child<QPushButton>("SaveButton")->isVisible() || child<QPushButton>("CancelButton")->isVisible();
-    }
-    QString zoomText() const { return child<QLabel>("ZoomCaption")->text(); }
-    QString layoutCaption() const { return child<QMenu>("mnuChangeLabelLayout")->title(); }
-    QString path(const char *name) const { return mDir.filePath(QLatin1String(name)); }
-
-    // A saved design with two objects, made through Save As.
-    QString saveDesign(const char *name)
-    {
-        place(10, 12, 60, 20, 1);
-        place(100, 40, 80, 30, 2);
-        mDialogs.saveAnswer = path(name);
-        mWindow->mnuSaveAsClick();
-        return path(name);
-    }
-
-    QTemporaryDir mDir;
-    FakeDialogs mDialogs;
-    FakeChooser mChooser;
-    ScriptedMessageHandler mMessages;
-    ScopedMessageHandler mInstalled{&mMessages};
-    std::unique_ptr<TSKMainScreen> mWindow;
-};
-
+using MainCommandsTest = sw::test::MainWindowTest;
+using sw::test::smallLayout;
+using sw::test::unableToOpen;
 } // namespace
 
 TEST_F(MainCommandsTest, ZoomStepsStopAtFiftyAndOneHundredFiftyAndReturnExactly)
@@ -585,9 +451,30 @@ TEST_F(MainCommandsTest, DeleteRemovesTheChosenFileOnly)
     mMessages.answers.push_back(true);
     w.Delete1Click();
     EXPECT_FALSE(QFile::exists(saved));
-    // The design stays as it was, its file name too.
+    // The design stays, but it now exists nowhere else: it is unsaved and
+    // has no name, so that Exit asks about it.
     EXPECT_EQ(objects().size(), 2);
+    EXPECT_TRUE(w.currentFileName().isEmpty());
+    EXPECT_TRUE(w.ChangesMade());
+    EXPECT_EQ(child<QPushButton>("SaveButton")->text(), QStringLiteral("&Save As"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Stickwell"));
+    mMessages.messages.clear();
+    mMessages.answers.push_back(false);
+    w.Exit1Click();
+    EXPECT_EQ(mMessages.texts(), QStringList({QStringLiteral("Save changes?")}));
+}
+
+TEST_F(MainCommandsTest, DeletingAnotherFileLeavesTheDesignSaved)
+{
+    TSKMainScreen &w = start();
+    const QString saved = saveDesign("SK0001.SK");
+    ASSERT_TRUE(QFile::copy(saved, path("other.SK")));
+    mDialogs.openAnswer = path("other.SK");
+    mMessages.answers.push_back(true);
+    w.Delete1Click();
+    EXPECT_FALSE(QFile::exists(path("other.SK")));
     EXPECT_EQ(w.currentFileName(), saved);
+    EXPECT_FALSE(w.ChangesMade());
 }
 
 TEST_F(MainCommandsTest, RecentFileClickOpensTheFile)
@@ -600,8 +487,21 @@ TEST_F(MainCommandsTest, RecentFileClickOpensTheFile)
 
     mChooser.templateAnswer = smallLayout();
     w.mnuNewFromTemplateClick();
+    const auto entry = [this](int index) {
+        return child<QMenu>("File1")->findChild<QAction *>(QStringLiteral("MRUFile%1").arg(index));
+    };
+
+    // Yes, and the save dialog cancelled: the new design stays, and the
+    // file keeps its place in the list.
+    mMessages.answers.push_back(true);
+    mDialogs.saveAnswer.clear();
+    entry(1)->trigger();
+    EXPECT_TRUE(w.currentFileName().isEmpty());
+    EXPECT_EQ(w.recentFiles().files(), QStringList({path("SK0002.SK"), first}));
+    EXPECT_EQ(entry(1)->data().toString(), first);
+
     mMessages.answers.push_back(false);
-    w.RecentFileClick(first);
+    entry(1)->trigger();
     EXPECT_EQ(w.currentFileName(), first);
     EXPECT_EQ(objects().size(), 2);
     EXPECT_EQ(w.layout().LayoutName, QStringLiteral("Avery 5160 Address"));
@@ -655,4 +555,26 @@ TEST_F(MainCommandsTest, HelpOpensTheProgramsOwnPages)
     w.Contents1Click();
     EXPECT_EQ(THelpWindow::current(), help);
     EXPECT_EQ(help->source().fileName(), QStringLiteral("index.html"));
+}
+
+TEST_F(MainCommandsTest, RichTextOpensOntoTheWindowAndPaintsThroughItsMaster)
+{
+    // A label file with a rich-text object, written elsewhere.
+    {
+        TGStickwellPanel32 other;
+        auto *rich = new TGPRichBaseLabel(&other);
+        rich->Loaded();
+        rich->RTFText()->setRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Opened}");
+        other.PlaceObject(rich, QRect(10, 10, 120, 30));
+        TGLabelObjectFiler().WriteLabelFile(other, path("RICH.SK"), TLabelLayout::defaultLayout());
+    }
+    TSKMainScreen &w = start();
+    ASSERT_TRUE(w.OpenLabelFile(path("RICH.SK")));
+    EXPECT_TRUE(mMessages.messages.isEmpty());
+    ASSERT_EQ(objects().size(), 1);
+    auto *rich = qobject_cast<TGPRichBaseLabel *>(objects().at(0));
+    ASSERT_NE(rich, nullptr);
+    EXPECT_EQ(rich->Master(), w.findChild<TWPRichText *>(QStringLiteral("MASTERWPRICHTEXT"), Qt::FindDirectChildrenOnly));
+    EXPECT_NE(rich->Master(), nullptr);
+    EXPECT_EQ(rich->RTFText()->document()->toPlainText(), QStringLiteral("Opened"));
 }

@@ -119,7 +119,7 @@ TEST_F(MainScreenTest, OpensWithThePanelOfTheDefaultLayout)
     EXPECT_EQ(w.labelPanel().Height(), 96);
     EXPECT_EQ(w.labelPanel().Shape(), TLabelShapeType::lsRoundRect);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Stickwell"));
-    EXPECT_EQ(w.centralWidget()->size(), QSize(602, 410));
+    EXPECT_EQ(w.centralWidget()->size(), QSize(634, 410));
     EXPECT_EQ(topMenu(w, "Edit1")->findChild<QMenu *>(QStringLiteral("mnuChangeLabelLayout"))->title(),
               QStringLiteral("Change Label Layout    (Avery 5160 Address)"));
     // The start-up itself is no change.
@@ -169,6 +169,7 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
         {"DrawRichText", 322, 25, "Rich Text tool \nMixed fonts, colors and styles", TGStickwellPanel32::psRichLabel},
         {"PSpeedButton1", 346, 25, "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
          TGStickwellPanel32::psSuperText},
+        {"DrawBarcode", 371, 25, "Barcode tool \nBarcodes and QR codes", TGStickwellPanel32::psBarcode},
     };
     QButtonGroup *group = nullptr;
     for (const Tool &t : tools) {
@@ -193,7 +194,7 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
         EXPECT_EQ(mWindow->labelPanel().PanelState(), t.state);
     }
     EXPECT_TRUE(group->exclusive());
-    EXPECT_EQ(group->buttons().size(), 13);
+    EXPECT_EQ(group->buttons().size(), 14);
 
     // A dropped object returns to the selection tool.
     mWindow->LabelPanelDroppedObjectEvent();
@@ -205,8 +206,8 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
         const char *name;
         int left;
         const char *hint;
-    } toggles[] = {{"ShowGrid", 502, "Show grid toggle"}, {"SnapToGrid", 528, "Snap to Grid toggle"},
-                   {"ShowArt", 560, "Show art toggle"}};
+    } toggles[] = {{"ShowGrid", 533, "Show grid toggle"}, {"SnapToGrid", 559, "Snap to Grid toggle"},
+                   {"ShowArt", 591, "Show art toggle"}};
     for (const auto &t : toggles) {
         SCOPED_TRACE(t.name);
         auto *b = child<QToolButton>(t.name);
@@ -229,7 +230,7 @@ TEST_F(MainScreenTest, ToolBarHasEveryButtonWithItsHint)
 
     auto *spinner = mWindow->findChild<QWidget *>(QStringLiteral("ZoomSpinner"));
     ASSERT_NE(spinner, nullptr);
-    EXPECT_EQ(spinner->geometry(), QRect(425, 5, 20, 27));
+    EXPECT_EQ(spinner->geometry(), QRect(456, 5, 20, 27));
     EXPECT_EQ(spinner->toolTip(),
               QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage"));
     auto *zoom = child<QLabel>("ZoomCaption");
@@ -293,8 +294,12 @@ TEST_F(MainScreenTest, MenusHaveEveryItemInOrder)
     EXPECT_TRUE(file->actions().at(7)->isEnabled());
 
     QMenu *edit = topMenu(w, "Edit1");
-    EXPECT_EQ(menuTexts(edit), QStringList({QStringLiteral("Default Font: Arial, 10 pt "),
+    EXPECT_EQ(menuTexts(edit), QStringList({QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
+                                            QStringLiteral("Default Font: Arial, 10 pt "),
                                             QStringLiteral("Change Label Layout    (Avery 5160 Address)")}));
+    // Nothing done yet: nothing to undo or redo.
+    EXPECT_FALSE(edit->actions().at(0)->isEnabled());
+    EXPECT_FALSE(edit->actions().at(1)->isEnabled());
     EXPECT_EQ(menuTexts(edit->findChild<QMenu *>(QStringLiteral("mnuChangeLabelLayout"))),
               QStringList({QStringLiteral("From Template"), QStringLiteral("User Defined Layout")}));
 
@@ -328,7 +333,7 @@ TEST_F(MainScreenTest, StoredPreferencesApplyAtStart)
 {
     writeFile(iniPath(), "[Default Font]\nName=Arial\nSize=10\nBold=1\n[Misc]\nShow Hints=0\n");
     TSKMainScreen &w = start();
-    EXPECT_EQ(menuTexts(topMenu(w, "Edit1")).first(), QStringLiteral("Default Font: Arial, 10 pt , bold"));
+    EXPECT_EQ(menuTexts(topMenu(w, "Edit1")).at(3), QStringLiteral("Default Font: Arial, 10 pt , bold"));
     EXPECT_TRUE(w.labelPanel().Font().style().testFlag(fsBold));
     EXPECT_EQ(w.labelPanel().Font().size(), 10);
     EXPECT_FALSE(child<QAction>("mnushowHints")->isChecked());

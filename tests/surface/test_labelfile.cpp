@@ -48,6 +48,30 @@ struct LabelFile : ::testing::Test
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
+    // Places one object of every label class the program registers, as the
+    // drawing tools make them; the n-th (from 1, also its Tag) in rect(n).
+    // Returns how many.
+    int placeEveryKind(QRect (*rect)(int n))
+    {
+        const char *kinds[] = {"TGLineShape",      "TGImage",     "TGLabelShapes",  "TGPLabel",
+                               "TGSymbolLabel",    "TGMultiLineLabel", "TSuperShape", "TGCounterLabel",
+                               "TGPRichBaseLabel", "TGSuperText"};
+        int made = 0;
+        for (const char *kind : kinds) {
+            const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
+            // Made on the panel's form, as the tools make them (the panel is
+            // on no window: it is its own form).
+            auto *o = cls && cls->create ? qobject_cast<TGGraphicControl *>(cls->create(&panel)) : nullptr;
+            if (!o)
+                continue;
+            o->setTag(++made);
+            o->ApplyFont(panel.Font());
+            o->Loaded();
+            panel.PlaceObject(o, rect(made));
+        }
+        return made;
+    }
+
     TGGraphicControl *place(int l, int t, int w, int h, int tag = 0)
     {
         auto *o = new TGGraphicControl;
@@ -202,20 +226,7 @@ TEST_F(LabelFile, EveryKindOfObjectRoundTripsByteForByte)
 {
     // Every label class the program registers, as the drawing tools make
     // them, in one design: written, read back, written again.
-    const char *kinds[] = {"TGLineShape", "TGImage", "TGLabelShapes", "TGPLabel", "TGSymbolLabel",
-                           "TGMultiLineLabel", "TSuperShape", "TGCounterLabel", "TGPRichBaseLabel", "TGSuperText"};
-    int made = 0;
-    for (const char *kind : kinds) {
-        const TPersistentClass *cls = GetClass(QString::fromLatin1(kind));
-        if (!cls || !cls->create)
-            continue;
-        auto *o = qobject_cast<TGGraphicControl *>(cls->create(nullptr));
-        ASSERT_TRUE(o) << kind;
-        o->setTag(++made);
-        o->ApplyFont(panel.Font());
-        o->Loaded();
-        panel.PlaceObject(o, QRect(5 * made, 4 * made, 40, 20));
-    }
+    const int made = placeEveryKind([](int n) { return QRect(5 * n, 4 * n, 40, 20); });
     ASSERT_GE(made, 3); // text, counter and symbol labels at least
 
     TLabelLayout layout = TLabelLayout::defaultLayout();
@@ -232,5 +243,33 @@ TEST_F(LabelFile, EveryKindOfObjectRoundTripsByteForByte)
     for (int i = 0; i < made; ++i)
         other.labelObjects().at(i)->setObjectName(panel.labelObjects().at(i)->objectName());
     TGLabelObjectFiler().WriteLabelFile(other, path("b.sk"), back);
+    EXPECT_EQ(readAll(path("a.sk")), readAll(path("b.sk")));
+}
+
+TEST_F(LabelFile, EveryKindOfObjectIsSavedTheSameAfterZoomingAndBack)
+{
+    panel.setSize(375, 256);
+    ASSERT_GE(placeEveryKind([](int n) { return QRect(7 * n + 3, 11 * n + 1, 37 + 3 * n, 19 + n); }), 3);
+    const TLabelLayout layout = TLabelLayout::defaultLayout();
+    panel.render();
+    TGLabelObjectFiler().WriteLabelFile(panel, path("a.sk"), layout);
+
+    // The program's zoom steps, 0.1 at a time in single precision: to 150 %
+    // and back, to 50 % and back; each painted. None is a change.
+    int changes = 0;
+    panel.LabelChangedEvent = [&changes](QObject *) { ++changes; };
+    const auto steps = [this](int n, double by) {
+        for (int i = 0; i < n; ++i) {
+            panel.SetZoom(static_cast<float>(panel.ScaleFactor() + by));
+            panel.render();
+        }
+    };
+    steps(5, 0.1);
+    steps(5, -0.1);
+    steps(5, -0.1);
+    steps(5, 0.1);
+    ASSERT_EQ(panel.ScaleFactor(), 1.0f);
+    EXPECT_EQ(changes, 0);
+    TGLabelObjectFiler().WriteLabelFile(panel, path("b.sk"), layout);
     EXPECT_EQ(readAll(path("a.sk")), readAll(path("b.sk")));
 }

@@ -189,6 +189,41 @@ TEST_F(Panel, ZoomScalesPanelAndObjectsAndIsSilent)
     EXPECT_EQ(o->BoundsRect(), QRect(10, 11, 21, 10));
 }
 
+TEST_F(Panel, ZoomDerivesFromTheGeometryAtOneHundredPercent)
+{
+    panel.setSize(375, 256);
+    auto *o = place(17, 23, 252, 96);
+    changes = 0;
+    // The program's zoom steps: 0.1 at a time, in single precision.
+    for (int i = 0; i < 5; ++i)
+        panel.SetZoom(static_cast<float>(panel.ScaleFactor() - 0.1));
+    for (int i = 0; i < 5; ++i)
+        panel.SetZoom(static_cast<float>(panel.ScaleFactor() + 0.1));
+    EXPECT_EQ(o->BoundsRect(), QRect(17, 23, 252, 96));
+    EXPECT_EQ(QSize(panel.Width(), panel.Height()), QSize(375, 256));
+    EXPECT_EQ(changes, 0);
+
+    // An object resized at 50 % is rounded once: 126 + 3 = 129 pixels are
+    // 258 at 100 %; its position, untouched, stays.
+    panel.SetZoom(0.5f);
+    o->setWidth(o->Width() + 3);
+    EXPECT_EQ(changes, 1);
+    panel.SetZoom(1.0f);
+    EXPECT_EQ(o->BoundsRect(), QRect(17, 23, 258, 96));
+
+    // An object read onto a zoomed panel (a paste) takes its bounds as
+    // bounds at that zoom.
+    panel.SetZoom(1.5f);
+    auto *pasted = new TGGraphicControl;
+    pasted->SetBounds(30, 45, 150, 61);
+    pasted->Loaded();
+    panel.addObject(pasted);
+    panel.AttachAllObjects();
+    EXPECT_EQ(pasted->BoundsRect(), QRect(30, 45, 150, 61));
+    panel.SetZoom(1.0f);
+    EXPECT_EQ(pasted->BoundsRect(), QRect(20, 30, 100, 41));
+}
+
 TEST_F(Panel, PurgeAndKeepInside)
 {
     place(10, 10, 20, 20);
@@ -200,12 +235,22 @@ TEST_F(Panel, PurgeAndKeepInside)
     EXPECT_EQ(panel.labelObjects().at(1)->Left(), 254 - 20);
     EXPECT_EQ(panel.labelObjects().at(2)->Top(), 96 - 10);
 
+    // Purging drops what lies wholly outside the label and what has no
+    // area; objects near the edges but inside stay.
     auto *flat = place(30, 30, 20, 20);
     flat->setHeight(0);
-    auto *out = place(10, 10, 20, 20);
-    out->setTop(90);
+    auto *below = place(10, 10, 20, 20);
+    below->setTop(96);
+    auto *right = place(10, 10, 20, 20);
+    right->setLeft(254);
+    auto *inside = place(10, 10, 3, 3);
+    inside->SetBounds(250, 92, 3, 3);
+    changes = 0;
     panel.PurgeObjects();
-    EXPECT_EQ(panel.labelObjects().size(), 3);
+    EXPECT_EQ(panel.labelObjects().size(), 4);
+    EXPECT_TRUE(panel.labelObjects().contains(inside));
+    // Each deletion is a change of the design.
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(Panel, MenuEnablingFollowsSelectionAndObjects)
@@ -282,19 +327,28 @@ TEST_F(Panel, PrintHooksWalkObjectsInZOrder)
     EXPECT_FALSE(panel.HasComplexObjects());
 }
 
-TEST(PanelFiles, ScratchFilesAreDeletedWithThePanel)
+TEST(PanelFiles, ScratchFilesAreDeletedWithTheOwningPanelOnly)
 {
     QTemporaryDir dir;
     ProgramFolder::setPath(dir.path());
     QString clip, temp;
     {
-        TGBasePanel panel;
-        clip = panel.ClipboardFileName();
-        temp = panel.TempFileName();
+        TGBasePanel owner;
+        owner.setOwnsScratchFiles(true);
+        clip = owner.ClipboardFileName();
+        temp = owner.TempFileName();
         EXPECT_TRUE(clip.endsWith("Clipbrd.tmp"));
         QFile(clip).open(QIODevice::WriteOnly);
         QFile(temp).open(QIODevice::WriteOnly);
         ASSERT_TRUE(QFile::exists(clip));
+        {
+            // A panel printing a copy of the design shares the folder but
+            // not the files.
+            TGBasePanel printing;
+            EXPECT_EQ(printing.ClipboardFileName(), clip);
+        }
+        EXPECT_TRUE(QFile::exists(clip));
+        EXPECT_TRUE(QFile::exists(temp));
     }
     EXPECT_FALSE(QFile::exists(clip));
     EXPECT_FALSE(QFile::exists(temp));

@@ -57,6 +57,8 @@ QUrl HelpTopics::urlForContext(int context)
         return page(QStringLiteral("tools.html"), QStringLiteral("richtext"));
     case SuperText:
         return page(QStringLiteral("tools.html"), QStringLiteral("supertext"));
+    case Barcode:
+        return page(QStringLiteral("tools.html"), QStringLiteral("barcode"));
     default:
         return contentsUrl();
     }

@@ -24,6 +24,7 @@ constexpr int SuperShape = 40011;
 constexpr int Texture = 40012;
 constexpr int RichText = 40013;
 constexpr int SuperText = 40014;
+constexpr int Barcode = 40020;
 } // namespace HelpContext
 
 class HelpTopics

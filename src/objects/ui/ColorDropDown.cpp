@@ -50,15 +50,30 @@ void ColorDropDown::setColor(TColor color)
         return;
     if (index < 0) {
         if (mCustomIndex < 0) {
-            addItem(swatch(color), QStringLiteral("Custom"), QVariant(static_cast<int>(color)));
+            addItem(QString());
             mCustomIndex = count() - 1;
-        } else {
-            setItemData(mCustomIndex, QVariant(static_cast<int>(color)));
-            setItemIcon(mCustomIndex, swatch(color));
         }
+        setItemText(mCustomIndex, customName(color));
+        setItemData(mCustomIndex, QVariant(static_cast<int>(color)));
+        setItemIcon(mCustomIndex, swatch(color));
         index = mCustomIndex;
     }
     setCurrentIndex(index);
+}
+
+QString ColorDropDown::customName(TColor color)
+{
+    // A system colour by its name in words: "clWindowText" is "Window Text".
+    QString ident;
+    if (!isSystemColor(color) || !colorToIdent(color, &ident))
+        return QStringLiteral("Custom");
+    QString words;
+    for (qsizetype i = 2; i < ident.size(); ++i) {
+        if (i > 2 && ident.at(i).isUpper() && !ident.at(i - 1).isUpper() && !ident.at(i - 1).isDigit())
+            words += QLatin1Char(' ');
+        words += ident.at(i);
+    }
+    return words;
 }
 
 } // namespace sw

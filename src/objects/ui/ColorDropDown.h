@@ -1,7 +1,8 @@
 #pragma once
 // A drop-down list of named colours, each with a swatch.
 //   Named16: the sixteen named colours; a colour that is not among them is
-//            shown as an extra "Custom" entry.
+//            shown as an extra entry, "Custom" or a system colour's name
+//            ("Window Text").
 //   ColorDrop: those and "Light Gray" and "Dark Gray" (18 entries); showing
 //            a colour selects the first entry of that value, and a colour
 //            not in the list leaves the selection as it was.
@@ -28,6 +29,7 @@ Q_SIGNALS:
 
 private:
     static QIcon swatch(TColor color);
+    static QString customName(TColor color);
     int mCustomIndex = -1;
     Palette mPalette;
 };

@@ -2,7 +2,7 @@
 // The button row every label property window shares: "Ok" (default),
 // "Cancel" and "Help", right-aligned. "Help" opens the help file at the
 // window's topic through the handler the application installs; without one
-// it does nothing.
+// it does nothing. A window without a help topic (0) has no "Help".
 #include <QHBoxLayout>
 #include <functional>
 
@@ -18,14 +18,14 @@ public:
 
     QPushButton *okButton() const { return mOk; }
     QPushButton *cancelButton() const { return mCancel; }
-    QPushButton *helpButton() const { return mHelp; }
+    QPushButton *helpButton() const { return mHelp; } // null without a topic
 
     static inline std::function<void(int topic)> helpHandler;
 
 private:
     QPushButton *mOk;
     QPushButton *mCancel;
-    QPushButton *mHelp;
+    QPushButton *mHelp = nullptr;
 };
 
 } // namespace sw

@@ -6,12 +6,13 @@
 #include "objects/TGCounterLabel.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGSymbolLabel.h"
+#include "objects/ui/FontDialog.h"
 #include "objects/ui/TGFont3DEffects.h"
 #include "objects/ui/TGetCounter.h"
 #include "objects/ui/TGetLabelText.h"
 #include "objects/ui/TGetSymbol.h"
 #include "platform/TFont.h"
-#include "platform/ui/FontChooser.h"
+#include "platform/ui/ColorChooser.h"
 
 #include <QApplication>
 
@@ -26,7 +27,7 @@ QWidget *owner()
 
 bool chooseFontHook(TFont &font)
 {
-    return chooseFont(owner(), font);
+    return FontDialog::getFont(owner(), font);
 }
 
 bool chooseColorHook(TColor &color)

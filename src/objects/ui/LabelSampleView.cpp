@@ -61,4 +61,16 @@ QScrollArea *LabelSampleView::onWhiteGround(TGGraphicControl *object, int size, 
     return scroll;
 }
 
+void LabelSampleView::showAsOnPaper(QWidget *widget, TColor ink)
+{
+    QPalette paper = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        paper.setColor(group, QPalette::Window, Qt::white);
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::WindowText, toQColor(ink));
+        paper.setColor(group, QPalette::Text, toQColor(ink));
+    }
+    widget->setPalette(paper);
+}
+
 } // namespace sw

@@ -2,6 +2,8 @@
 // Shows a label object on its own, outside any panel: the live sample of
 // the property windows. The object is owned by the view and sized to fill
 // it.
+#include "platform/TColor.h"
+
 #include <QWidget>
 
 class QScrollArea;
@@ -27,6 +29,10 @@ public:
     // The view (returned in *view) takes ownership of the object.
     static QScrollArea *onWhiteGround(TGGraphicControl *object, int size, QWidget *parent,
                                       LabelSampleView **view);
+    // Gives a widget that shows label text (a sample, a memo, a character
+    // grid) the paper's colours: a white ground and the text in `ink`, as
+    // printed, whatever the desktop theme.
+    static void showAsOnPaper(QWidget *widget, TColor ink);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

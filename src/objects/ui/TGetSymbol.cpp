@@ -3,6 +3,7 @@
 #include "objects/LabelDialogs.h"
 #include "objects/SymbolFontMap.h"
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/LabelSampleView.h"
 #include "platform/TFont.h"
 
 #include <QGuiApplication>
@@ -138,12 +139,11 @@ void TGetSymbol::refreshGrid()
     QFont font = TFont::makeQFont(face, mGridFont->height(), mGridFont->style(), mGridFont->pitch());
     mSymbolList->setFont(font);
     const bool wingDings = SymbolFontMap::isWingDings(mGridFont->name());
-    const QBrush colour(toQColor(mGridFont->color()));
+    LabelSampleView::showAsOnPaper(mSymbolList, mGridFont->color());
     for (int i = 0; i < mSymbolList->count(); ++i) {
         QListWidgetItem *item = mSymbolList->item(i);
         const QString ch(QChar(FirstCode + i));
         item->setText(wingDings ? SymbolFontMap::toDisplay(ch) : ch);
-        item->setForeground(colour);
     }
     mFontButton->setText(fontCaption(mGridFont->name(), mGridFont->size(), mGridFont->style()));
 }

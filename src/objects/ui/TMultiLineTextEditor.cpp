@@ -3,6 +3,7 @@
 #include "objects/ObjectEditors.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/LabelSampleView.h"
 #include "platform/TFont.h"
 
 #include <QApplication>
@@ -86,9 +87,7 @@ void TMultiLineTextEditor::setLines(const QStringList &lines)
 void TMultiLineTextEditor::setMemoFont(const TFont &font)
 {
     mMemo->setFont(font.toQFont());
-    QPalette palette = mMemo->palette();
-    palette.setColor(QPalette::Text, toQColor(font.color()));
-    mMemo->setPalette(palette);
+    LabelSampleView::showAsOnPaper(mMemo, font.color());
 }
 
 void TMultiLineTextEditor::install()

@@ -10,8 +10,10 @@ namespace sw {
 
 namespace {
 // Fills qmenu from menu, submenus included; every action carries the index
-// of its entry's action in `actions`.
-void fill(QMenu &qmenu, PopupMenu &menu, QList<std::function<void()>> &actions)
+// of its entry's command in `actions`. Entries of a submenu run as commands
+// of the top menu under their parent entry's caption.
+void fill(QMenu &qmenu, PopupMenu &menu, QList<std::function<void()>> &actions, PopupMenu *top = nullptr,
+          const QString &topCaption = QString())
 {
     for (int i = 0; i < menu.count(); ++i) {
         const MenuEntry &e = menu.entry(i);
@@ -24,7 +26,7 @@ void fill(QMenu &qmenu, PopupMenu &menu, QList<std::function<void()>> &actions)
         if (e.submenu) {
             QMenu *sub = qmenu.addMenu(e.caption);
             sub->setEnabled(e.enabled);
-            fill(*sub, *e.submenu, actions);
+            fill(*sub, *e.submenu, actions, top ? top : &menu, top ? topCaption : e.caption);
             continue;
         }
         QAction *a = qmenu.addAction(e.caption);
@@ -34,7 +36,12 @@ void fill(QMenu &qmenu, PopupMenu &menu, QList<std::function<void()>> &actions)
             a->setChecked(true);
         }
         a->setData(static_cast<int>(actions.size()));
-        actions.append(e.enabled ? e.action : std::function<void()>());
+        if (!e.enabled)
+            actions.append(std::function<void()>());
+        else if (top)
+            actions.append(top->command(topCaption, e.action));
+        else
+            actions.append(menu.command(e.caption, e.action));
     }
 }
 

@@ -140,9 +140,10 @@ void PrintCommands::printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &desi
     }
 }
 
-bool PrintCommands::fineTuning(QWidget *parent)
+bool PrintCommands::fineTuning(QWidget *parent, const TLabelLayout &layout)
 {
     TPrintFineTune dialog(parent);
+    dialog.setLabelLayout(layout);
     centreOver(&dialog, parent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -3,6 +3,8 @@
 // Fine Tuning" and "Printer Setup". The main window checks that a printer
 // is ready before calling them, and saves its preferences after a
 // fine-tuning OK.
+#include "layouts/TLabelLayout.h"
+
 #include <QString>
 
 #include <functional>
@@ -27,10 +29,11 @@ public:
     // Driver related)".
     static void printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &designPanel, const LayoutWorkingCopy &layout);
 
-    // The "Printer Fine-Tuning" dialog, centred on `parent`. True when it
-    // closed with OK: the corrections are then in PrinterFineTuning::current()
-    // and the caller saves the preferences.
-    static bool fineTuning(QWidget *parent);
+    // The "Printer Fine-Tuning" dialog, centred on `parent`; its test sheet
+    // is printed for `layout`. True when it closed with OK: the corrections
+    // are then in PrinterFineTuning::current() and the caller saves the
+    // preferences.
+    static bool fineTuning(QWidget *parent, const TLabelLayout &layout = TLabelLayout::defaultLayout());
 
     // The printer setup of the shared printer device: the system's print
     // dialog for a system printer (a printer chosen there becomes the

@@ -5,11 +5,13 @@
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/MessageService.h"
 #include "platform/ScreenInfo.h"
+#include "printing/PrintCheck.h"
 #include "printing/PrinterFineTuning.h"
 #include "printing/ui/PrintCommands.h"
 #include "printing/ui/TLabelPrinter.h"
 #include "printing/ui/TPreviewForm.h"
 #include "report/printer/TReportPrinter.h"
+#include "richtext/TWPRichText.h"
 #include "surface/TGStickwellPanel32.h"
 
 #include <QComboBox>
@@ -64,7 +66,7 @@ TLabelPrintPrep::TLabelPrintPrep(QWidget *parent)
     : QDialog(parent)
     , mPixelsPerInch(ScreenInfo::pixelsPerInch())
     , mLayout(TLabelLayout::defaultLayout())
-    , mLabelPanel(std::make_unique<TGStickwellPanel32>())
+    , mLabelPanel(std::make_unique<TGStickwellPanel32>(this))
     , ReportPrinter1(std::make_unique<TReportPrinter>())
 {
     setObjectName(QStringLiteral("LabelPrintPrep"));
@@ -73,7 +75,10 @@ TLabelPrintPrep::TLabelPrintPrep(QWidget *parent)
     mPositions.fill(true);
     ReportPrinter1->Title = QStringLiteral("ReportPrinter Report");
 
-    // The hidden copy of the design: white, pointing, outline drawn, 4 x 4 grid.
+    // The hidden rich-text control the rich-text labels of the copy paint
+    // through, and the hidden copy of the design: white, pointing, outline
+    // drawn, 4 x 4 grid.
+    TWPRichText::createMaster(this);
     mLabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     mLabelPanel->setPointing(true);
     mLabelPanel->setDrawOutline(true);
@@ -343,6 +348,14 @@ void TLabelPrintPrep::DoPrint()
     if (!AnyChecked()) {
         MessageService::information(QStringLiteral("Need at least one label selected"));
         return;
+    }
+    // Objects that cannot print as they stand (a barcode with data its
+    // symbology refuses) stop the run unless the user prints without them.
+    PrintCheck check(*mLabelPanel);
+    if (!check.ok()) {
+        if (!MessageService::question(windowTitle(), check.question()))
+            return;
+        check.leaveOut();
     }
     // Failures cannot travel on through the window's event loop: they end
     // here with the print path's message, and the window stays usable.

@@ -2,6 +2,7 @@
 
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
+#include "printing/ui/TestSheetPanel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -64,6 +65,12 @@ TPrintFineTune::TPrintFineTune(QWidget *parent)
     MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
     MouseHelpButton->setToolTip(QStringLiteral("Click here, then click a control for help"));
 
+    SheetPanel = new TestSheetPanel(this);
+    connect(SheetPanel, &TestSheetPanel::applied, this, [this](const PrinterFineTuning &values) {
+        mValues = values;
+        ShowValues();
+    });
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(MouseHelpButton);
     buttons->addWidget(Helpbutton);
@@ -73,7 +80,11 @@ TPrintFineTune::TPrintFineTune(QWidget *parent)
     buttons->addWidget(Cancelbutton);
 
     auto *layout = new QVBoxLayout(this);
+    // The wrapped explanations make the height depend on the width; at its
+    // natural size every text shows whole.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(grid);
+    layout->addWidget(SheetPanel);
     layout->addLayout(buttons);
 
     connect(OKButton, &QPushButton::clicked, this, &TPrintFineTune::OKButtonClick);
@@ -156,8 +167,14 @@ QString TPrintFineTune::valueText(int value)
         .arg(std::abs(value));
 }
 
+void TPrintFineTune::setLabelLayout(const TLabelLayout &layout)
+{
+    SheetPanel->setLabelLayout(layout);
+}
+
 void TPrintFineTune::ShowValues()
 {
+    SheetPanel->setPrintedWith(mValues);
     TopMarginSpinner.value->setText(valueText(mValues.TopMarginNudge));
     LeftMarginSpinner.value->setText(valueText(mValues.LeftMarginNudge));
     VerticalSpacingSpinner.value->setText(valueText(mValues.VerticalSpacing));

@@ -1,7 +1,10 @@
 #pragma once
 // "Printer Fine-Tuning": edits a copy of the four printer corrections
 // (counts of 1/32 inch, -8..8 through the arrows). "Ok" copies them to the
-// program's values; "Cancel" leaves those as they were.
+// program's values; "Cancel" leaves those as they were. Below the four, the
+// test sheet (TestSheetPanel): printed with the values shown, its readings
+// propose new values, which "Apply" puts into the four.
+#include "layouts/TLabelLayout.h"
 #include "printing/PrinterFineTuning.h"
 
 #include <QDialog>
@@ -12,6 +15,8 @@ class QToolButton;
 
 namespace sw {
 
+class TestSheetPanel;
+
 class TPrintFineTune : public QDialog
 {
     Q_OBJECT
@@ -21,6 +26,9 @@ public:
     explicit TPrintFineTune(QWidget *parent = nullptr);
 
     const PrinterFineTuning &values() const { return mValues; }
+    // The layout the test sheet is printed for (the default layout until
+    // set).
+    void setLabelLayout(const TLabelLayout &layout);
 
     // "None" for 0; "Increase by n/32\"" above, "Decrease by n/32\"" below.
     static QString valueText(int value);
@@ -55,6 +63,7 @@ public:
     QPushButton *DefaultButton = nullptr;
     QPushButton *Helpbutton = nullptr;
     QToolButton *MouseHelpButton = nullptr;
+    TestSheetPanel *SheetPanel = nullptr;
 
 private:
     void stepDown(int &value);

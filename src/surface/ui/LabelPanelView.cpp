@@ -1,6 +1,6 @@
 #include "surface/ui/LabelPanelView.h"
 
-#include "platform/ui/FontChooser.h"
+#include "objects/ui/FontDialog.h"
 #include "surface/TGBasePanel.h"
 
 #include <QKeyEvent>
@@ -21,7 +21,7 @@ LabelPanelView::LabelPanelView(TGBasePanel *panel, QWidget *parent)
     connect(panel, &TGBasePanel::sizeChanged, this, &LabelPanelView::followSize);
     connect(panel, &QObject::destroyed, this, [this] { mPanel = nullptr; });
     panel->MapToScreen = [this](const QPoint &p) { return mapToGlobal(p); };
-    panel->FontRequest = [this](TFont &font) { return chooseFont(this, font); };
+    panel->FontRequest = [this](TFont &font) { return FontDialog::getFont(this, font); };
     followSize();
 }
 

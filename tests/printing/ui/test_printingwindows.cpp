@@ -5,7 +5,10 @@
 #include "ModalScript.h"
 
 #include "layouts/LayoutWorkingCopy.h"
+#include "objects/TGBarcode.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGPRichBaseLabel.h"
+#include "richtext/TWPRichText.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
 #include "platform/MessageService.h"
@@ -18,15 +21,19 @@
 #include "printing/ui/TLabelPrinter.h"
 #include "printing/ui/TPreviewForm.h"
 #include "printing/ui/TPrintFineTune.h"
+#include "printing/ui/TestSheetPanel.h"
 #include "report/printer/TRPDevice.h"
 #include "surface/TGStickwellPanel32.h"
+#include "PdfWords.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -368,6 +375,43 @@ TEST_F(PrintingWindows, PrintRunWritesTwoSheetsToThePdfPrinter)
     EXPECT_EQ(prep->sNumberOfPagesToPrint->value(), 1);
 }
 
+TEST_F(PrintingWindows, ABarcodeThatCannotPrintIsLeftOutOnlyWhenTheUserSaysSo)
+{
+    auto *barcode = new TGBarcode;
+    barcode->SetSymbology(bcEAN13);
+    barcode->SetData(QStringLiteral("5901234123458"));
+    barcode->Loaded();
+    design.PlaceObject(barcode, QRect(130, 10, 110, 60));
+    auto prep = prepWindow();
+    prep->show();
+    const QString question = QStringLiteral(
+        "The EAN-13 barcode \"5901234123458\" cannot be printed: check digit should be 7\r\r"
+        "Print the labels without this object?");
+
+    // No: nothing printed, the window's copy of the design unchanged.
+    messages.answers = {false};
+    prep->PrintNow->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].kind, ScriptedMessageHandler::Kind::Question);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Labels Print"));
+    EXPECT_EQ(messages.messages[0].text, question);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(prep->LabelPanel().labelObjects().size(), 2);
+
+    // Yes: the labels print without the barcode; the design keeps it.
+    messages.answers = {true};
+    ModalScript script;
+    script.then<TLabelPrinter>([](TLabelPrinter *w) { clickLater(w->CancelButton); },
+                               [](TLabelPrinter *w) { return w->runFinished(); });
+    prep->PrintNow->click();
+    EXPECT_TRUE(script.finished());
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_EQ(messages.messages[1].text, question);
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(prep->LabelPanel().labelObjects().size(), 1);
+    EXPECT_EQ(design.labelObjects().size(), 2);
+}
+
 TEST_F(PrintingWindows, CancellingThePdfFileChooserPrintsNothing)
 {
     auto prep = prepWindow();
@@ -486,6 +530,82 @@ TEST_F(PrintingWindows, FineTuningArrowsStopAtEightAndOnlyOkStores)
     EXPECT_EQ(PrinterFineTuning::current().VerticalSpacing, -1);
 }
 
+TEST_F(PrintingWindows, FineTuningPrintsTheTestSheetAndProposesWhatItsReadingsNeed)
+{
+    PrinterFineTuning::current().HorizontalSpacing = 1;
+    TLabelLayout layout = LayoutWorkingCopy::fromLayout(TLabelLayout::defaultLayout()).toLayout();
+    const auto type = [](QDoubleSpinBox *box, const char *text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QLatin1String(text));
+    };
+    QString status;
+    QStringList proposed, shown;
+    bool applyEnabled = false, applyEnabledAfter = true;
+    PrinterFineTuning applied, storedBeforeOk;
+    double readingAfter = -1;
+    ModalScript script;
+    script.then<TPrintFineTune>([&](TPrintFineTune *d) {
+        TestSheetPanel *sheet = d->SheetPanel;
+        EXPECT_EQ(sheet->PrinterCombo->currentIndex(), TRPDevice::shared().PdfPrinterIndex());
+        sheet->PrintTestSheetButton->click();
+        status = sheet->StatusLabel->text();
+        // Readings of a printer that prints 3/32" right and 2/32" up and
+        // creeps 1/32" a label: the last label is 2/32" further off across
+        // (two columns on) and 9/32" down (nine rows on).
+        type(sheet->TopLeftAcross, "-3");
+        type(sheet->TopLeftDown, "2");
+        type(sheet->BottomRightAcross, "-5");
+        type(sheet->BottomRightDown, "-7");
+        proposed = QStringList{sheet->ProposedTopMargin->text(), sheet->ProposedLeftMargin->text(),
+                               sheet->ProposedVerticalSpacing->text(), sheet->ProposedHorizontalSpacing->text()};
+        applyEnabled = sheet->ApplyButton->isEnabled();
+        saveShot(d, QStringLiteral("fine-tuning-test-sheet"));
+        sheet->ApplyButton->click();
+        applied = d->values();
+        shown = QStringList{d->TopMarginSpinner.value->text(), d->LeftMarginSpinner.value->text(),
+                            d->VerticalSpacingSpinner.value->text(), d->HorizontalSpacingSpinner.value->text()};
+        readingAfter = sheet->BottomRightDown->value();
+        applyEnabledAfter = sheet->ApplyButton->isEnabled();
+        storedBeforeOk = PrinterFineTuning::current();
+        clickLater(d->OKButton);
+    });
+    EXPECT_TRUE(PrintCommands::fineTuning(nullptr, layout));
+    EXPECT_TRUE(script.finished());
+    EXPECT_TRUE(messages.messages.isEmpty()) << qPrintable(messages.texts().join('|'));
+
+    EXPECT_EQ(status, "The test sheet was written to " + pdf + ".");
+    // Top 0 + 2, left 0 - 3, vertical 0 + (-7 - 2) / 9, horizontal 1 + (-5 -
+    // -3) / 2: the horizontal creep cancels the stored correction.
+    EXPECT_EQ(proposed, (QStringList{"Increase by 2/32\"", "Decrease by 3/32\"", "Decrease by 1/32\"", "None"}));
+    EXPECT_TRUE(applyEnabled);
+    PrinterFineTuning expected;
+    expected.TopMarginNudge = 2;
+    expected.LeftMarginNudge = -3;
+    expected.VerticalSpacing = -1;
+    expected.HorizontalSpacing = 0;
+    EXPECT_EQ(applied, expected);
+    EXPECT_EQ(shown, proposed);
+    // The readings belong to the old values: they are cleared, and nothing
+    // is left to apply. Only "Ok" stores.
+    EXPECT_EQ(readingAfter, 0);
+    EXPECT_FALSE(applyEnabledAfter);
+    EXPECT_EQ(storedBeforeOk.HorizontalSpacing, 1);
+    EXPECT_EQ(storedBeforeOk.TopMarginNudge, 0);
+    EXPECT_EQ(PrinterFineTuning::current(), expected);
+
+    // The sheet was printed with the values the window showed then.
+    ASSERT_TRUE(QFile::exists(pdf));
+    saveOutput(pdf, QStringLiteral("test-sheet.pdf"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QStringList words;
+    for (const PdfWord &w : pdfWords(pdf))
+        words << w.text;
+    EXPECT_TRUE(words.join(' ').contains("Printer test sheet Avery 5160 Address"));
+    EXPECT_TRUE(words.join(' ').contains("vertical spacing 0, horizontal spacing 1"));
+}
+
 TEST_F(PrintingWindows, PrinterSetupOfThePdfPrinterChoosesItsFile)
 {
     EXPECT_TRUE(PrintCommands::printerSetup(nullptr));
@@ -493,4 +613,27 @@ TEST_F(PrintingWindows, PrinterSetupOfThePdfPrinterChoosesItsFile)
     PrintCommands::pdfFileChooser() = [](QWidget *, const QString &) { return QString(); };
     EXPECT_FALSE(PrintCommands::printerSetup(nullptr));
     EXPECT_EQ(TRPDevice::shared().OutputFileName(), pdf);
+}
+
+TEST_F(PrintingWindows, RichTextPaintsThroughTheWindowsOwnMaster)
+{
+    auto *rich = new TGPRichBaseLabel(&design);
+    rich->Loaded();
+    rich->RTFText()->setRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 Rich}");
+    rich->SetBorderStyle(bsNone);
+    design.PlaceObject(rich, QRect(140, 10, 100, 40));
+    auto prep = prepWindow();
+    auto *master = prep->findChild<TWPRichText *>(QStringLiteral("MASTERWPRICHTEXT"), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(master, nullptr);
+    ASSERT_EQ(prep->LabelPanel().labelObjects().size(), 2);
+    auto *copy = qobject_cast<TGPRichBaseLabel *>(prep->LabelPanel().labelObjects().at(1));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Master(), master);
+    // The copy paints: ink where the rich text is.
+    const QImage image = prep->LabelPanel().render();
+    bool ink = false;
+    for (int y = 10; y < 50 && !ink; ++y)
+        for (int x = 140; x < 240 && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 128;
+    EXPECT_TRUE(ink);
 }

@@ -1,0 +1,210 @@
+#include "objects/TGPRichBaseLabel.h"
+
+#include "objects/ENoMasterWPRich.h"
+#include "objects/LabelDialogs.h"
+#include "platform/Canvas.h"
+#include "platform/Rounding.h"
+#include "platform/ScreenCursor.h"
+#include "platform/ScreenInfo.h"
+#include "report/TBaseReport.h"
+#include "richtext/TWPRichText.h"
+#include "richtext/TWPRtfStorage.h"
+
+#include <QPainter>
+
+namespace sw {
+
+TGPRichBaseLabel::TGPRichBaseLabel(QObject *owner)
+    : TGGraphicControl(owner)
+    , mStorage(new TWPRtfStorage(this))
+{
+    // The starting size is not a change: the first bounds check after
+    // placement records the bounds.
+    const bool wasLoading = isLoading();
+    setLoading(true);
+    SetBounds(Left(), Top(), 190, 33);
+    setLoading(wasLoading);
+}
+
+TGPRichBaseLabel::~TGPRichBaseLabel() = default;
+
+TWPRTFTextIo *TGPRichBaseLabel::RTFText() const
+{
+    return mStorage->RtfText();
+}
+
+TWPRichText *TGPRichBaseLabel::Master() const
+{
+    return mMaster.data();
+}
+
+void TGPRichBaseLabel::SetRTFText(const TWPRTFTextIo &document)
+{
+    mStorage->RtfText()->Assign(document);
+    Invalidate();
+    NotifyChanged();
+}
+
+void TGPRichBaseLabel::SetBorderStyle(TBorderStyle value)
+{
+    if (value == mBorderStyle)
+        return;
+    mBorderStyle = value;
+    if (isLoading())
+        return;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TGPRichBaseLabel::SetTransparent(bool value)
+{
+    if (value == mTransparent)
+        return;
+    mTransparent = value;
+    Invalidate();
+}
+
+void TGPRichBaseLabel::SetBGColor(TColor value)
+{
+    if (value == mBGColor)
+        return;
+    mBGColor = value;
+    if (isLoading())
+        return;
+    Invalidate();
+    NotifyChanged();
+}
+
+// ---- set-up and menu -------------------------------------------------------------------
+
+void TGPRichBaseLabel::Loaded()
+{
+    TGGraphicControl::Loaded();
+    if (isLoading())
+        return;
+    TWPRichText *master = TWPRichText::findMaster(this);
+    if (!master)
+        throw ENoMasterWPRich();
+    mMaster = master;
+
+    PopupMenu &menu = ObjectMenu();
+    menu.addSeparator();
+    mTransparentItem = menu.add(QStringLiteral("Transparent"), [this] {
+        SetTransparent(!mTransparent);
+        // Toggling is a change of the design like any other: without the
+        // report the change would not be offered for saving.
+        NotifyChanged();
+    });
+    menu.add(QStringLiteral("Background Color"), [this] { ChooseBackgroundColor(); });
+    mBorderItem = menu.add(QStringLiteral("Border"), [this] {
+        SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
+    });
+    mEditItem = menu.add(QStringLiteral("Edit"), [this] { EditRichText(); });
+    menu.aboutToOpen = [this] { UpdateMenuChecks(); };
+    UpdateMenuChecks();
+    OnEditRequest = [this](QObject *) { EditRichText(); };
+}
+
+void TGPRichBaseLabel::UpdateMenuChecks()
+{
+    PopupMenu &menu = ObjectMenu();
+    if (mTransparentItem >= 0)
+        menu.entry(mTransparentItem).checked = mTransparent;
+    if (mBorderItem >= 0)
+        menu.entry(mBorderItem).checked = mBorderStyle == bsSingle;
+}
+
+void TGPRichBaseLabel::ChooseBackgroundColor()
+{
+    TColor color = mBGColor;
+    if (!LabelDialogs::chooseColor || !LabelDialogs::chooseColor(color))
+        return;
+    SetBGColor(color);
+    NotifyChanged();
+    SetTransparent(false);
+    Invalidate();
+}
+
+// ---- drawing -------------------------------------------------------------------------------
+
+void TGPRichBaseLabel::DrawRich(Canvas &canvas)
+{
+    TWPRichText *master = mMaster.data();
+    if (!master)
+        return;
+    canvas.Pen()->setColor(clBlack);
+    canvas.Brush()->setColor(clWhite);
+    TColor background = clWhite;
+    if (mTransparent) {
+        canvas.Brush()->setStyle(bsClear);
+    } else {
+        canvas.Brush()->setStyle(bsSolid);
+        canvas.Brush()->setColor(mBGColor);
+        background = mBGColor;
+    }
+    master->setColor(background);
+    canvas.FillRect(0, 0, Width(), Height());
+
+    master->RtfText()->Assign(*RTFText());
+    master->setZooming(truncTowardZero(ScaleFactor() * 100.0));
+    master->setPaintOptions(TWPCustomRtfEdit::poTextOnly);
+    master->PaintPage(canvas, 0, 1, 0, Height(), Width(), 0);
+
+    if (mBorderStyle == bsSingle) {
+        canvas.Pen()->setColor(clBlack);
+        canvas.Pen()->setWidth(1);
+        canvas.Pen()->setStyle(psSolid);
+        canvas.Brush()->setStyle(bsClear);
+        canvas.Rectangle(0, 0, Width(), Height());
+    }
+}
+
+void TGPRichBaseLabel::Paint(Canvas &canvas, const PaintContext &context)
+{
+    Q_UNUSED(context)
+    DrawRich(canvas);
+}
+
+void TGPRichBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
+{
+    if (!mMaster || Width() <= 0 || Height() <= 0)
+        return;
+    const double p = ScreenInfo::pixelsPerInch();
+    const TDeviceRect r = report.CreateRect(xOff + Left() / p, yOff + Top() / p, xOff + (Left() + Width()) / p,
+                                            yOff + (Top() + Height()) / p);
+    report.StretchDraw(r, QSize(Width(), Height()), [this](QPainter &painter) {
+        Canvas canvas(&painter);
+        DrawRich(canvas);
+    });
+}
+
+// ---- editing ---------------------------------------------------------------------------------
+
+bool TGPRichBaseLabel::EditRichText()
+{
+    if (!Editor)
+        return false;
+    ScreenCursor::set(ScreenCursor::Hourglass);
+    TWPRTFTextIo copy;
+    copy.Assign(*RTFText());
+    EditRequest request;
+    request.document = &copy;
+    request.transparent = mTransparent;
+    request.background = mBGColor;
+    request.width = Width() + 1;
+    request.height = Height() + 1;
+    request.zoom = roundHalfEven(ScaleFactor() * 100.0);
+    bool accepted = false;
+    try {
+        accepted = Editor(request);
+    } catch (...) {
+        ScreenCursor::set(ScreenCursor::Default);
+        throw;
+    }
+    if (accepted)
+        SetRTFText(copy);
+    ScreenCursor::set(ScreenCursor::Default);
+    return accepted;
+}
+
+} // namespace sw
