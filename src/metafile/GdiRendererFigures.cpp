@@ -224,7 +224,11 @@ bool GdiRenderer::fillHatched(const QPainterPath &path, const QColor &color)
 {
     // Hatch lines one reference pixel wide, eight apart from the reference
     // device's corner, drawn as figures so that they stay sharp on paper.
-    const QRectF box = path.boundingRect();
+    // Only the part the picture shows: a figure reaching far beyond it
+    // would otherwise cost lines nobody sees.
+    const QRectF box = path.boundingRect() & mReferenceToBase.inverted().mapRect(mTarget).adjusted(-8, -8, 8, 8);
+    if (box.isEmpty())
+        return true;
     const double left = std::floor(box.left() / 8) * 8, top = std::floor(box.top() / 8) * 8;
     const double right = std::ceil(box.right() / 8) * 8 + 8, bottom = std::ceil(box.bottom() / 8) * 8 + 8;
     // Too many lines, or lines so far off that steps of eight are lost in

@@ -198,6 +198,28 @@ TEST(MetafileRobustness, ClipRegionsReachingFarBeyondThePicture)
     EXPECT_FALSE(redAt(image, 50, 40));
 }
 
+TEST(MetafileRobustness, HatchedFiguresReachingFarBeyondThePicture)
+{
+    // Found by fuzzing (fuzz/regressions/metafile/): a hatched rectangle
+    // thousands of pixels beyond a small picture took seconds, its hatch
+    // lines being drawn in full. Only the lines over the picture are drawn,
+    // in the same place as for a rectangle that fits.
+    auto hatched = [](int right, int bottom) {
+        WmfWriter w(QRect(0, 0, 80, 80), 96);
+        w.createBrush(2, qRgb(0, 0, 255), 1).selectObject(0).createPen(5, 0, 0).selectObject(1);
+        w.setBkMode(1).rectangle(8, 8, right, bottom);
+        return w.bytes();
+    };
+    const QImage far = draw(hatched(8000, 7000));
+    EXPECT_EQ(far, draw(hatched(90, 90)));
+    // Vertical lines 8 pixels apart at the picture's size, here 6.4: nine
+    // from x 6.4 to the edge.
+    int lines = 0;
+    for (int x = 1; x < 64; ++x)
+        lines += far.pixel(x, 30) != qRgb(255, 255, 255) && far.pixel(x - 1, 30) == qRgb(255, 255, 255);
+    EXPECT_EQ(lines, 9);
+}
+
 TEST(DibReader, RejectsBitmapsLargerThanTheirData)
 {
     QByteArray dib = packedDib(QImage(4, 4, QImage::Format_RGB32));
