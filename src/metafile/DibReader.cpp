@@ -134,6 +134,31 @@ QByteArray paletteIndexTable(const ByteCursor &indexes, qint64 colours)
     return table;
 }
 
+// Gives the transparent pixels next to the picture the colour of an opaque
+// neighbour: a PDF keeps colour and transparency apart, and a viewer
+// smoothing a stretched picture mixes the colour of the pixels left out
+// into its edge, which would otherwise show as a dark rim.
+void bleedIntoTransparent(QImage &argb)
+{
+    const QImage source = argb.copy();
+    const int w = source.width(), h = source.height();
+    for (int y = 0; y < h; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (qAlpha(line[x]) != 0)
+                continue;
+            for (int dy = -1; dy <= 1; ++dy) {
+                if (y + dy < 0 || y + dy >= h)
+                    continue;
+                const auto *near = reinterpret_cast<const QRgb *>(source.constScanLine(y + dy));
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (x + dx >= 0 && x + dx < w && qAlpha(near[x + dx]) == 255)
+                        line[x] = near[x + dx] & 0xFFFFFF;
+            }
+        }
+    }
+}
+
 QByteArray fileHeader(qsizetype total, qsizetype bitsOffset)
 {
     QByteArray header(FileHeaderSize, '\0');
@@ -345,6 +370,30 @@ QImage DibReader::keyedOut(const QImage &image, QRgb key)
             if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF))
                 line[x] = 0;
     }
+    bleedIntoTransparent(out);
+    ImageCache::instance().insert(id, out);
+    return out;
+}
+
+QImage DibReader::throughMask(const QImage &picture, const QImage &mask)
+{
+    if (picture.isNull() || mask.isNull())
+        return picture;
+    const QByteArray id = QByteArray::number(picture.cacheKey()) + ":mask:" + QByteArray::number(mask.cacheKey());
+    QImage out;
+    if (ImageCache::instance().find(id, &out))
+        return out;
+    const QImage fitted = (mask.size() == picture.size() ? mask : mask.scaled(picture.size()))
+                              .convertToFormat(QImage::Format_RGB32);
+    out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        const auto *under = reinterpret_cast<const QRgb *>(fitted.constScanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((under[x] & 0xFFFFFF) == 0xFFFFFF && (line[x] & 0xFFFFFF) == 0)
+                line[x] = 0;
+    }
+    bleedIntoTransparent(out);
     ImageCache::instance().insert(id, out);
     return out;
 }

@@ -48,6 +48,11 @@ public:
     // The image with every pixel of the colour `key` made transparent;
     // shared like the decoded bitmaps.
     static QImage keyedOut(const QImage &image, QRgb key);
+    // A picture put in through its mask as one transparent image: the
+    // picture where the mask is not white (black included), elsewhere the
+    // picture's colours but black, as AND with the mask then OR or XOR with
+    // the picture leave them. The mask is stretched to the picture's size.
+    static QImage throughMask(const QImage &picture, const QImage &mask);
 };
 
 } // namespace sw

@@ -95,6 +95,7 @@ GdiRenderer::GdiRenderer(QPainter *painter, const QRectF &frame, const QRectF &t
 
 GdiRenderer::~GdiRenderer()
 {
+    flushMask();
     mPainter->restore();
     mPainter->restore();
 }
@@ -328,6 +329,7 @@ void GdiRenderer::offsetClip(const QPointF &logicalDelta)
 
 void GdiRenderer::applyClip()
 {
+    flushMask();
     if (!mClipDirty)
         return;
     mPainter->restore();

@@ -14,11 +14,14 @@
 // Raster operations are carried out on image devices. On others (PDF,
 // printers) the common mask idioms are kept: AND draws the source with its
 // white left out, OR and XOR draw it with its black left out; operations
-// on the destination alone (invert) are skipped.
+// on the destination alone (invert) are skipped. A mask (AND) followed by
+// its picture (OR or XOR) into the same rectangle becomes one transparent
+// image, so that viewers smoothing the edges show no rim of the mask.
 #include "metafile/GdiTypes.h"
 
 #include <QBrush>
 #include <QFont>
+#include <QImage>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
@@ -148,7 +151,10 @@ private:
     QRegion toTargetRegion(const QPainterPath &reference);
     QRegion toTargetRegion(const gdi::RectList &reference);
     void paintTargetRegion(const QRegion &region, const QBrush &brush);
+    // Brings the painter's clip up to the state's; a mask still waiting
+    // for its picture is drawn first, under the clip it was given with.
     void applyClip();
+    void flushMask();
     bool beginRop2(QColor *penColor, QColor *brushColor);
     void endRop();
     QPainterPath arcPath(const QRectF &box, const QPointF &start, const QPointF &end, ArcKind kind) const;
@@ -171,6 +177,15 @@ private:
     int mIgnoredSaves = 0;     // saves beyond MaxSavedStates
     QPainterPath mPath;        // reference-device units
     bool mRecording = false;
+    // A mask (AND) not yet drawn: its picture may follow (devices without
+    // raster operations only).
+    struct PendingMask
+    {
+        QImage image;
+        QRectF target; // reference-device units
+        bool smooth = false;
+        double opacity = 1.0;
+    } mMask;
 };
 
 } // namespace sw

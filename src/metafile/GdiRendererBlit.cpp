@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+#include <cmath>
+#include <utility>
+
 namespace sw {
 
 using namespace gdi;
@@ -39,7 +42,27 @@ QPainter::CompositionMode rasterMode(quint32 rop)
     }
 }
 
+// Equal within a hundredth of a reference pixel.
+bool sameRect(const QRectF &a, const QRectF &b)
+{
+    const auto near = [](double u, double v) { return std::fabs(u - v) < 0.01; };
+    return near(a.left(), b.left()) && near(a.top(), b.top()) && near(a.right(), b.right())
+           && near(a.bottom(), b.bottom());
+}
+
 } // namespace
+
+void GdiRenderer::flushMask()
+{
+    if (mMask.image.isNull())
+        return;
+    const PendingMask mask = std::exchange(mMask, PendingMask());
+    mPainter->setWorldTransform(mReferenceToBase * mBase);
+    mPainter->setRenderHint(QPainter::SmoothPixmapTransform, mask.smooth);
+    mPainter->setOpacity(mask.opacity);
+    mPainter->drawImage(mask.target, DibReader::keyedOut(mask.image, qRgb(255, 255, 255)));
+    mPainter->setOpacity(1.0);
+}
 
 void GdiRenderer::blit(const QImage &image, const QRectF &source, const QRectF &dest, quint32 rop, double opacity)
 {
@@ -50,7 +73,11 @@ void GdiRenderer::blit(const QImage &image, const QRectF &source, const QRectF &
     const QRectF target = QRectF(a, b).normalized();
     if (target.isEmpty() || !target.isValid())
         return;
-    applyClip();
+    // A picture put in through the mask just given, under the same clip.
+    const bool throughMask = !mMask.image.isNull() && !mClipDirty && (rop == SRCPAINT || rop == SRCINVERT)
+                             && sameRect(mMask.target, target);
+    if (!throughMask)
+        applyClip();
     mPainter->setWorldTransform(mReferenceToBase * mBase);
     mPainter->setRenderHint(QPainter::Antialiasing, false);
 
@@ -106,9 +133,16 @@ void GdiRenderer::blit(const QImage &image, const QRectF &source, const QRectF &
     // mask leaves what is under its white, OR and XOR leave what is under
     // the black of the picture.
     switch (rop) {
-    case SRCAND: piece = DibReader::keyedOut(piece, qRgb(255, 255, 255)); break;
+    case SRCAND:
+        // Drawn when something else comes first.
+        mMask = {piece, target, mState.stretchMode == HALFTONE, mPainter->opacity()};
+        mPainter->setOpacity(1.0);
+        return;
     case SRCPAINT:
-    case SRCINVERT: piece = DibReader::keyedOut(piece, qRgb(0, 0, 0)); break;
+    case SRCINVERT:
+        piece = throughMask ? DibReader::throughMask(piece, std::exchange(mMask, PendingMask()).image)
+                            : DibReader::keyedOut(piece, qRgb(0, 0, 0));
+        break;
     case NOTSRCCOPY:
         piece = piece.convertToFormat(QImage::Format_RGB32);
         piece.invertPixels();

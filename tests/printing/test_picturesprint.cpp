@@ -220,6 +220,62 @@ TEST_F(PicturesPrint, MetafilesOpenShowAndPrintAsThePlayerDrawsThem)
     }
 }
 
+TEST_F(PicturesPrint, MaskedBitmapsShowNoDarkRimInThePdf)
+{
+    if (!haveTools())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    // An orange disc on black, and its mask: black inside, white outside.
+    QImage picture(8, 8, QImage::Format_RGB32), mask(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool inside = (x - 3.5) * (x - 3.5) + (y - 3.5) * (y - 3.5) < 14;
+            picture.setPixel(x, y, inside ? qRgb(230, 120, 0) : qRgb(0, 0, 0));
+            mask.setPixel(x, y, inside ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    // Put in three ways: mask then picture (AND, OR); picture, mask,
+    // picture (XOR, AND, XOR); the picture alone (OR).
+    WmfWriter w(QRect(0, 0, 1440, 480), 1440);
+    const QByteArray disc = packedDib(picture), discMask = packedDib(mask);
+    const QRect source(0, 0, 8, 8);
+    w.dibStretchBlt(0x008800C6, discMask, source, QRect(0, 0, 440, 440));
+    w.dibStretchBlt(0x00EE0086, disc, source, QRect(0, 0, 440, 440));
+    w.dibStretchBlt(0x00660046, disc, source, QRect(500, 0, 300, 300));
+    w.dibStretchBlt(0x008800C6, discMask, source, QRect(500, 0, 300, 300));
+    w.dibStretchBlt(0x00660046, disc, source, QRect(500, 0, 300, 300));
+    w.dibStretchBlt(0x00EE0086, disc, source, QRect(900, 0, 170, 170));
+    const QRect rect(8, 8, 96, 32);
+    LabelFileJob job(design({{w.bytes(), rect}}));
+    PrintRequest request = job.makeRequest();
+    QString error;
+    ASSERT_TRUE(LabelFileJob::parsePositions(QStringLiteral("1"), request, &error));
+    const QString pdf = printPdf(job, request);
+
+    // At screen resolutions viewers stretch the 8 pixels smoothly: the
+    // edge is to blend orange into the white page, never into black.
+    for (const int dpi : {72, 100, 150}) {
+        const TLabelLayout layout = job.layout();
+        const int x = int((layout.LeftMargin + rect.left() / 96.0) * dpi);
+        const int y = int((layout.TopMargin + rect.top() / 96.0) * dpi);
+        const QString name = dir.filePath(QStringLiteral("discs%1").arg(dpi));
+        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-x"),
+                                         QString::number(x), QStringLiteral("-y"), QString::number(y),
+                                         QStringLiteral("-W"), QString::number(dpi), QStringLiteral("-H"),
+                                         QString::number(dpi / 3), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), pdf, name});
+        const QImage paper = QImage(name + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(paper.isNull());
+        int orange = 0, darkest = 255;
+        for (int py = 0; py < paper.height(); ++py)
+            for (int px = 0; px < paper.width(); ++px) {
+                const QRgb p = paper.pixel(px, py);
+                darkest = qMin(darkest, qRed(p));
+                orange += qRed(p) > 200 && qBlue(p) < 60;
+            }
+        EXPECT_GE(darkest, 215) << dpi << " dpi"; // orange's red is 230, white's 255
+        EXPECT_GT(orange, paper.width() * paper.height() / 20) << dpi << " dpi"; // the discs are there
+    }
+}
+
 TEST_F(PicturesPrint, ThePreviewShowsMetafilesAsTheyPrint)
 {
     // The preview records the sheet and replays it: the metafile travels
