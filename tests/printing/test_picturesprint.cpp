@@ -139,6 +139,18 @@ protected:
         return pdf;
     }
 
+    // The area (pixels at dpi) of the PDF's first page, rendered alone.
+    QImage renderArea(const QString &pdf, const QRect &area, int dpi)
+    {
+        const QString name = dir.filePath(QStringLiteral("area%1-%2-%3").arg(dpi).arg(area.x()).arg(area.y()));
+        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-x"),
+                                         QString::number(area.x()), QStringLiteral("-y"), QString::number(area.y()),
+                                         QStringLiteral("-W"), QString::number(area.width()), QStringLiteral("-H"),
+                                         QString::number(area.height()), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), pdf, name});
+        return QImage(name + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    }
+
     static bool haveTools()
     {
         return !QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()
@@ -203,13 +215,7 @@ TEST_F(PicturesPrint, MetafilesOpenShowAndPrintAsThePlayerDrawsThem)
     // rendered alone.
     for (const auto &[bytes, rect] : expected) {
         const QRect area = onPage(rect, 600);
-        const QString name = dir.filePath(QStringLiteral("area%1").arg(rect.left()));
-        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-x"),
-                                         QString::number(area.x()), QStringLiteral("-y"), QString::number(area.y()),
-                                         QStringLiteral("-W"), QString::number(area.width()), QStringLiteral("-H"),
-                                         QString::number(area.height()), QStringLiteral("-png"),
-                                         QStringLiteral("-singlefile"), pdf, name});
-        const QImage paper = QImage(name + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        const QImage paper = renderArea(pdf, area, 600);
         // The PDF renderer places edges and pattern tiles its own way, a
         // device pixel apart: the pictures are compared at an eighth of
         // their size.
@@ -256,13 +262,7 @@ TEST_F(PicturesPrint, MaskedBitmapsShowNoDarkRimInThePdf)
         const TLabelLayout layout = job.layout();
         const int x = int((layout.LeftMargin + rect.left() / 96.0) * dpi);
         const int y = int((layout.TopMargin + rect.top() / 96.0) * dpi);
-        const QString name = dir.filePath(QStringLiteral("discs%1").arg(dpi));
-        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-x"),
-                                         QString::number(x), QStringLiteral("-y"), QString::number(y),
-                                         QStringLiteral("-W"), QString::number(dpi), QStringLiteral("-H"),
-                                         QString::number(dpi / 3), QStringLiteral("-png"),
-                                         QStringLiteral("-singlefile"), pdf, name});
-        const QImage paper = QImage(name + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        const QImage paper = renderArea(pdf, QRect(x, y, dpi, dpi / 3), dpi);
         ASSERT_FALSE(paper.isNull());
         int orange = 0, darkest = 255;
         for (int py = 0; py < paper.height(); ++py)
