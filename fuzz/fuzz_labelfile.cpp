@@ -1,21 +1,15 @@
 // libFuzzer target: any bytes as a label file. Reading must end in the
 // label file's errors or in a design, never in a crash, a hang or a leak.
+#include "FuzzApplication.h"
+
 #include "persistence/StreamErrors.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "report/TImageReport.h"
 #include "surface/TGStickwellPanel32.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 using namespace sw;
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

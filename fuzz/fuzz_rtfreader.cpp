@@ -1,13 +1,14 @@
 // libFuzzer target: any bytes as RTF. Reading must end in a document, never
 // in a crash, a hang or a leak; the document must write as RTF that reads
 // back to the same text, and must lay out and paint at any zoom.
+#include "FuzzApplication.h"
+
 #include "platform/Canvas.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "richtext/TWPRTFTextIo.h"
 #include "richtext/TWPRichText.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QTextDocument>
 
@@ -15,13 +16,6 @@
 #include <cstdlib>
 
 using namespace sw;
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,6 +1,8 @@
 // Writes label files with every kind of object into a folder, as seeds for
 // the label-file fuzzer, and (given a second folder) RTF documents as seeds
 // for the RTF reader's fuzzer.
+#include "MetafileWriter.h"
+
 #include "objects/TGCounterLabel.h"
 #include "objects/TGImage.h"
 #include "objects/TGPLabel.h"
@@ -54,6 +56,15 @@ int main(int argc, char **argv)
     image->SetBorderStyle(bsSingle);
     panel.PlaceObject(image, QRect(180, 5, 40, 30));
     TGLabelObjectFiler().WriteLabelFile(panel, dir.filePath("image.sk"), layout);
+
+    // Metafile pictures, so that it sees the metafiles' records too.
+    for (const QByteArray &metafile : {test::sampleWmf(), test::sampleEmf()}) {
+        auto *clip = new TGImage;
+        clip->Loaded();
+        clip->Picture()->loadFromData(metafile);
+        panel.PlaceObject(clip, QRect(4, 40, 96, 48));
+    }
+    TGLabelObjectFiler().WriteLabelFile(panel, dir.filePath("metafiles.sk"), layout);
 
     // Rich text, as our writer and as other programs write it.
     const QByteArray documents[] = {

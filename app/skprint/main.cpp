@@ -6,6 +6,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "printing/LabelFileJob.h"
+#include "printing/MergeCheck.h"
 #include "printing/PrintCheck.h"
 #include "printing/StartLayout.h"
 #include "printing/TestSheet.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <exception>
 #include <functional>
 
@@ -132,9 +134,10 @@ struct Destinations
 
 // Runs `print` on every destination. `print(report, firstSheetOnly)` prints
 // the job on the report; `sheets` and `labels` count what one run prints,
-// `what` names it in the closing line (empty: the sheets and labels).
+// `firstSheetLabels` what its first sheet holds, `what` names it in the
+// closing line (empty: the sheets and labels).
 int printOn(const Destinations &to, const std::function<void(TBaseReport &, bool)> &print, int sheets, int labels,
-            const QString &what = QString())
+            int firstSheetLabels, const QString &what = QString())
 {
     const auto done = [&what](int sheetCount, int labelCount) {
         return what.isEmpty() ? amount(sheetCount, labelCount) : what;
@@ -159,7 +162,7 @@ int printOn(const Destinations &to, const std::function<void(TBaseReport &, bool
             return fail(NotWritten, QStringLiteral("cannot write %1").arg(png->path()));
         if (!pdf && to.printer.isEmpty()) {
             png->keep();
-            out() << "Wrote " << done(1, labels / std::max(1, sheets)) << " to " << png->path() << Qt::endl;
+            out() << "Wrote " << done(1, firstSheetLabels) << " to " << png->path() << Qt::endl;
             return Done;
         }
     }
@@ -184,7 +187,7 @@ int printOn(const Destinations &to, const std::function<void(TBaseReport &, bool
         return fail(NotWritten, QStringLiteral("cannot write %1").arg(pdf->path()));
     if (png) {
         png->keep();
-        out() << "Wrote " << done(1, labels / std::max(1, sheets)) << " to " << png->path() << Qt::endl;
+        out() << "Wrote " << done(1, firstSheetLabels) << " to " << png->path() << Qt::endl;
     }
     if (pdf) {
         pdf->keep();
@@ -218,7 +221,7 @@ int printTestSheet(const QStringList &files, const Destinations &to)
                                                                              : layout.LayoutName.trimmed())
                                  .arg(sheet.positionCount());
         return printOn(to, [&sheet](TBaseReport &report, bool) { sheet.print(report); }, 1, sheet.positionCount(),
-                       what);
+                       sheet.positionCount(), what);
     } catch (const std::exception &e) {
         return fail(NotWritten, QString::fromUtf8(e.what()));
     }
@@ -263,6 +266,14 @@ int main(int argc, char **argv)
         QStringLiteral("leave-out-unprintable"),
         QStringLiteral("Print even when some objects cannot be printed as they stand (such as a barcode whose data "
                        "its symbology refuses), leaving those objects out."));
+    const QCommandLineOption mergeOption(
+        QStringLiteral("merge"),
+        QStringLiteral("Fill the labels' fields (${Column}) from this CSV file: one label per record in the selected "
+                       "positions, on as many sheets as the records need."),
+        QStringLiteral("csv"));
+    const QCommandLineOption copiesOption(QStringLiteral("copies"),
+                                          QStringLiteral("Labels per record with --merge (default 1)."),
+                                          QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption textOption(QStringLiteral("text"),
                                         QStringLiteral("Show the label file as text: every object with its stored "
                                                        "properties, then the layout."));
@@ -274,7 +285,7 @@ int main(int argc, char **argv)
                        "that measure the printer's fine tuning, on the label file's layout or, without a file, "
                        "on the layout the program starts with."));
     parser.addOptions({listOption, printerOption, pdfOption, pngOption, dpiOption, sheetsOption, positionsOption,
-                       leaveOutOption, textOption, resaveOption, testSheetOption});
+                       mergeOption, copiesOption, leaveOutOption, textOption, resaveOption, testSheetOption});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file (.sk) to print."));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
@@ -286,7 +297,7 @@ int main(int argc, char **argv)
     }
     const bool printing = parser.isSet(printerOption) || parser.isSet(pdfOption) || parser.isSet(pngOption)
                           || parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(dpiOption)
-                          || parser.isSet(testSheetOption);
+                          || parser.isSet(mergeOption) || parser.isSet(copiesOption) || parser.isSet(testSheetOption);
     if ((parser.isSet(textOption) || parser.isSet(resaveOption)) && printing)
         return fail(BadUsage, QStringLiteral("--text and --resave take no printing options"));
 
@@ -319,9 +330,11 @@ int main(int argc, char **argv)
     const bool testSheet = parser.isSet(testSheetOption);
     if (testSheet && files.size() > 1)
         return fail(BadUsage, QStringLiteral("--test-sheet takes at most one label file, whose layout it prints"));
-    if (testSheet && (parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(leaveOutOption)))
-        return fail(BadUsage, QStringLiteral("--test-sheet prints one whole sheet: no --sheets, --positions or "
-                                             "--leave-out-unprintable"));
+    if (testSheet
+        && (parser.isSet(sheetsOption) || parser.isSet(positionsOption) || parser.isSet(leaveOutOption)
+            || parser.isSet(mergeOption) || parser.isSet(copiesOption)))
+        return fail(BadUsage, QStringLiteral("--test-sheet prints one whole sheet: no --sheets, --positions, "
+                                             "--merge, --copies or --leave-out-unprintable"));
     if (!testSheet && files.size() != 1)
         return fail(BadUsage, QStringLiteral("name one label file to print (see --help)"));
     bool ok = false;
@@ -335,6 +348,14 @@ int main(int argc, char **argv)
         return fail(BadUsage, QStringLiteral("--positions needs at least one position, e.g. 1,4-6"));
     if (parser.isSet(printerOption) && parser.isSet(pdfOption))
         return fail(BadUsage, QStringLiteral("choose either --printer or --output, not both"));
+    const bool merging = parser.isSet(mergeOption);
+    if (merging && parser.isSet(sheetsOption))
+        return fail(BadUsage, QStringLiteral("--sheets does not go with --merge: the records decide the sheets"));
+    if (!merging && parser.isSet(copiesOption))
+        return fail(BadUsage, QStringLiteral("--copies goes with --merge"));
+    const int copies = parser.value(copiesOption).toInt(&ok);
+    if (!ok || copies < 1 || copies > 9999)
+        return fail(BadUsage, QStringLiteral("--copies takes a number from 1 to 9999"));
     Destinations to;
     to.png = parser.value(pngOption);
     to.pdf = parser.value(pdfOption);
@@ -362,8 +383,27 @@ int main(int argc, char **argv)
         if (!request.anySelected())
             return fail(BadUsage, QStringLiteral("Need at least one label selected"));
 
+        if (merging) {
+            request.dataFile = parser.value(mergeOption);
+            request.copiesPerRecord = copies;
+            const MergeCheck merge(job->panel(), request.dataFile);
+            if (merge.failed())
+                return fail(BadInput, merge.error());
+            request.records = merge.dataFile().records;
+            if (!merge.unknownFields().isEmpty())
+                err() << "skprint: warning: " << merge.unknownFieldsWarning() << '\n';
+            if (!merge.printable()) {
+                for (const QString &problem : merge.problems())
+                    err() << "skprint: " << problem << '\n';
+                if (!parser.isSet(leaveOutOption)) {
+                    err() << "skprint: nothing printed (--leave-out-unprintable prints the labels without these "
+                             "objects where they cannot be printed)\n";
+                    return Unprintable;
+                }
+            }
+        }
         PrintCheck check(job->panel());
-        if (!check.ok()) {
+        if (!merging && !check.ok()) {
             for (const QString &problem : check.problems())
                 err() << "skprint: " << problem << '\n';
             if (!parser.isSet(leaveOutOption)) {
@@ -373,15 +413,21 @@ int main(int argc, char **argv)
             check.leaveOut();
         }
 
+        // A merged run's first sheet holds fewer labels than a full one
+        // when the records run out on it.
+        const int labels = request.merging() ? int(request.mergedLabels()) : request.sheets * request.selectedCount();
+        const int sheetCount = request.merging() ? request.mergedSheets() : request.sheets;
         return printOn(
             to,
             [&](TBaseReport &report, bool firstSheetOnly) {
                 PrintRequest run = request;
-                if (firstSheetOnly)
+                if (firstSheetOnly) {
                     run.sheets = 1;
+                    run.maxSheets = 1;
+                }
                 job->print(run, report);
             },
-            request.sheets, request.sheets * request.selectedCount());
+            sheetCount, labels, std::min(labels, request.selectedCount()));
     } catch (const std::exception &e) {
         return fail(NotWritten, QString::fromUtf8(e.what()));
     }

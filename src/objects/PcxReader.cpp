@@ -74,6 +74,13 @@ QImage PcxReader::read(const QByteArray &data)
     }
 
     const qsizetype lineSize = static_cast<qsizetype>(bytesPerLine) * planes;
+    // What the header promises must fit what the file holds before any of
+    // it is allocated: plain data is a byte a byte, a run of two bytes
+    // gives at most 63.
+    const qint64 needed = qint64(lineSize) * height;
+    const qint64 held = pixelEnd - HeaderSize;
+    if (qint64(width) * height > MaxPixels || needed > held * (encoding == 1 ? 63 : 1))
+        return QImage();
     QByteArray pixels;
     if (!expand(data.constData() + HeaderSize, pixelEnd - HeaderSize, encoding == 1, pixels,
                 lineSize * height))

@@ -183,7 +183,7 @@ const BarcodeSymbol &TGBarcode::Symbol() const
 
 QString TGBarcode::PrintedData() const
 {
-    return mSubstitute ? mSubstitute(mData) : mData;
+    return substituted(mData);
 }
 
 QString TGBarcode::PrintProblem() const

@@ -96,7 +96,7 @@ public:
     void Paint(Canvas &canvas, const PaintContext &context) override;
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
     QString PrintProblem() const override;
-    void SetPrintSubstitution(const TextSubstitution &substitute) override { mSubstitute = substitute; }
+    QStringList SubstitutedTexts() const override { return {mData}; }
 
 private:
     void changed();
@@ -111,7 +111,6 @@ private:
     TColor mBackColor = clWhite;
     bool mTransparent = true;
     TFont *mFont;
-    TextSubstitution mSubstitute;
     int mShowTextItem = -1;
     // The last symbol encoded and what it was encoded from.
     mutable std::optional<BarcodeSymbol> mSymbol;

@@ -223,11 +223,22 @@ QString TGBaseLabel::SelectFont(Canvas &canvas) const
 
 void TGBaseLabel::Layout(Canvas &canvas)
 {
+    layoutText(canvas, mCaption);
+}
+
+QString TGBaseLabel::PrintedCaption() const
+{
+    return substitutedLine(mCaption);
+}
+
+
+void TGBaseLabel::layoutText(Canvas &canvas, const QString &caption)
+{
     if (!mNeedsLayout)
         return;
     mPrintLayoutPpi = 0;
     const int a = mAngle;
-    const QString text = SelectFont(canvas);
+    const QString text = SymbolFontMap::selectFont(canvas, *mFont, ScaleFactor(), caption);
     if (a != 0)
         canvas.setFontEscapement(a * 10);
 
@@ -412,17 +423,24 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     auto x = [&](double p) { return xOff + (Left() + p) / ppi; };
     auto y = [&](double q) { return yOff + (Top() + q) / ppi; };
 
-    // The layout in screen pixels, as on the design panel. Every label of a
-    // run prints the same caption in the same box (but for counters), so
-    // the layout made for the label before serves until something it
-    // depends on changes.
-    if (mNeedsLayout || mPrintLayoutPpi != ppi || mPrintLayoutScale != ScaleFactor()) {
+    // The layout in screen pixels, as on the design panel. A merged
+    // caption is laid out as if it had been typed; the box it fits to is
+    // given back afterwards, so every record starts from the design's box.
+    // Every label of a run prints the same caption in the same box (but for
+    // counters and merged fields), so the layout made for the label before
+    // serves until its caption or anything else it depends on changes.
+    const QString caption = PrintedCaption();
+    const QRect designBox = BoundsRect();
+    const bool merged = hasPrintSubstitution();
+    if (mNeedsLayout || caption != mPrintLayoutCaption || mPrintLayoutPpi != ppi
+        || mPrintLayoutScale != ScaleFactor()) {
         if (!mPrintCanvas || mPrintCanvas->canvas().pixelsPerInch() != ppi)
             mPrintCanvas = std::make_unique<ScreenCanvas>();
         mNeedsLayout = true;
-        Layout(mPrintCanvas->canvas());
+        layoutText(mPrintCanvas->canvas(), caption);
         mPrintLayoutPpi = int(ppi);
         mPrintLayoutScale = ScaleFactor();
+        mPrintLayoutCaption = caption;
     }
 
     if (!mTransparent) {
@@ -432,7 +450,7 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     }
 
     QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), mCaption, &face, &text);
+    SymbolFontMap::forDisplay(mFont->name(), caption, &face, &text);
     report.SetFont(face, mFont->size());
     const TFontStyles style = mFont->style();
     report.SetFontBold(style.testFlag(fsBold));
@@ -461,6 +479,10 @@ void TGBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
         report.Rectangle(x(0), y(0), x(Width()), y(Height()));
     }
     report.SetFontRotation(0);
+    if (merged && BoundsRect() != designBox) {
+        fitBounds(designBox.x(), designBox.y(), designBox.width(), designBox.height());
+        mNeedsLayout = true;
+    }
 }
 
 // ---- commands and menu -------------------------------------------------------------------------

@@ -133,6 +133,10 @@ public:
     // into the symbols the display face draws (the face is replaced too).
     QString SelectFont(Canvas &canvas) const;
 
+    // The caption a print draws: the caption through the print
+    // substitution, a line break in a field's value printing as a space.
+    virtual QString PrintedCaption() const;
+
     // Widens and heightens the box (never shrinks it) so that the caption
     // fits; only at angle 0.
     void GrowToFit();
@@ -152,6 +156,7 @@ public:
     void UpdateMenuChecks() override;
     void ApplyFont(const TFont &font) override;
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
+    QStringList SubstitutedTexts() const override { return {mCaption}; }
 
 protected:
     // True while the object is being read from a stream: setters then only
@@ -168,6 +173,8 @@ protected:
 private:
     void fontChanged();
     void updateOffsets();
+    // Layout for a given text (the caption, or the caption a print draws).
+    void layoutText(Canvas &canvas, const QString &caption);
 
     TBorderStyle mBorderStyle = bsNone;
     int mBorderItem = -1;
@@ -190,6 +197,7 @@ private:
     // paper; 0 when it was made on another canvas (a zoomed panel's).
     int mPrintLayoutPpi = 0;
     float mPrintLayoutScale = 0;
+    QString mPrintLayoutCaption;
     // The canvas printing lays out on, made once (at mPrintLayoutPpi).
     std::unique_ptr<ScreenCanvas> mPrintCanvas;
     bool mTransparent = true;

@@ -67,6 +67,13 @@ void TGCounterLabel::UpdateCaption()
     SetCaption(mTextBefore + formatNumber(mCurrentNumber, mLeadingZeros) + mTextAfter);
 }
 
+QString TGCounterLabel::PrintedCaption() const
+{
+    if (!hasPrintSubstitution())
+        return Caption();
+    return substitutedLine(mTextBefore) + formatNumber(mCurrentNumber, mLeadingZeros) + substitutedLine(mTextAfter);
+}
+
 void TGCounterLabel::ResetSequence()
 {
     mCurrentNumber = mStartingnumber;

@@ -50,6 +50,11 @@ public:
     // "Counter Settings": the settings dialog; true on OK.
     bool EditCounter();
 
+    // TextBefore and TextAfter through the print substitution around the
+    // number.
+    QString PrintedCaption() const override;
+    QStringList SubstitutedTexts() const override { return {mTextBefore, mTextAfter}; }
+
     void Loaded() override;
     void Paint(Canvas &canvas, const PaintContext &context) override;
     void ResetSequence() override;

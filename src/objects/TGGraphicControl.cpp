@@ -342,4 +342,15 @@ QString TGGraphicControl::TrimSpaces(const QString &s)
     return TrimLeading(TrimTrailing(s));
 }
 
+QString TGGraphicControl::substitutedLine(const QString &text) const
+{
+    if (!mSubstitute)
+        return text;
+    QString line = mSubstitute(text);
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
+}
+
 } // namespace sw

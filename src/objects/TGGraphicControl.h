@@ -13,6 +13,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 
@@ -131,7 +132,11 @@ public:
     // the function in PrintTo and PrintProblem, leaving their stored text
     // as it is. An empty function prints the text as stored.
     using TextSubstitution = std::function<QString(const QString &)>;
-    virtual void SetPrintSubstitution(const TextSubstitution &substitute) {}
+    void SetPrintSubstitution(const TextSubstitution &substitute) { mSubstitute = substitute; }
+    bool hasPrintSubstitution() const { return bool(mSubstitute); }
+    // The stored texts the object passes through the substitution (none by
+    // default): what a merged run looks into for the fields a design uses.
+    virtual QStringList SubstitutedTexts() const { return {}; }
 
     void NotifyChanged();
     void ShowPopup(int screenX, int screenY);
@@ -156,6 +161,12 @@ public:
     virtual bool hitTest(const QPoint &panelPoint) const;
 
 protected:
+    // The text through the print substitution (as stored without one).
+    QString substituted(const QString &text) const { return mSubstitute ? mSubstitute(text) : text; }
+    // The same for a text printed on one line: a line break in a filled
+    // value prints as a space.
+    QString substitutedLine(const QString &text) const;
+
     // Bounds the object gives itself to fit its content as shown at
     // ScaleFactor (a text's height, a picture's size). They are not a change
     // of the design; at 1.0 they become the object's geometry, at any other
@@ -202,6 +213,7 @@ private:
     QRect mLastBounds;
     bool mLastBoundsKnown = false;
     PopupMenu mMenu;
+    TextSubstitution mSubstitute;
 };
 
 } // namespace sw

@@ -79,6 +79,7 @@ void TGImage::ApplyBrowsedPicture(const TPicture &picture, bool stretch, bool au
 
 void TGImage::pictureChanged()
 {
+    mMetafileImage = QImage();
     if (isLoading())
         return;
     BoundsChanged();
@@ -98,7 +99,7 @@ void TGImage::BoundsChanged()
 
 // ---- screen -------------------------------------------------------------------
 
-void TGImage::PaintPlaceholder(Canvas &canvas, int width, int height, bool metafile)
+void TGImage::PaintPlaceholder(Canvas &canvas, int width, int height)
 {
     canvas.Pen()->setColor(clBlack);
     canvas.Pen()->setStyle(psSolid);
@@ -108,17 +109,17 @@ void TGImage::PaintPlaceholder(Canvas &canvas, int width, int height, bool metaf
     canvas.Brush()->setColor(clWhite);
     canvas.Brush()->setStyle(bsSolid);
     canvas.Rectangle(0, 0, width, height);
-    if (!metafile)
-        return;
-    // A picture that is there but cannot be shown: say what it is.
-    canvas.Font()->setName(QStringLiteral("Arial"));
-    canvas.Font()->setSize(8);
-    canvas.Font()->setColor(clGray);
-    canvas.Brush()->setStyle(bsClear);
-    const QString mark = QStringLiteral("WMF");
-    const QSize extent = canvas.TextExtent(mark);
-    canvas.TextRect(1, 1, width - 1, height - 1, (width - extent.width()) / 2,
-                    (height - extent.height()) / 2, mark);
+}
+
+const QImage &TGImage::metafileImage(int width, int height)
+{
+    if (mMetafileImage.size() != QSize(width, height)) {
+        mMetafileImage = QImage(width, height, QImage::Format_RGB32);
+        mMetafileImage.fill(Qt::white);
+        Canvas canvas(&mMetafileImage);
+        canvas.StretchDraw(0, 0, width, height, *mPicture);
+    }
+    return mMetafileImage;
 }
 
 void TGImage::Paint(Canvas &canvas, const PaintContext &context)
@@ -133,10 +134,12 @@ void TGImage::Paint(Canvas &canvas, const PaintContext &context)
     buffer.fill(Qt::white);
     {
         Canvas off(&buffer);
-        if (mPicture->kind() == TPicture::Kind::Bitmap || mPicture->kind() == TPicture::Kind::Icon)
-            off.StretchDraw(0, 0, w, h, *mPicture);
-        else
-            PaintPlaceholder(off, w, h, mPicture->kind() == TPicture::Kind::Metafile);
+        switch (mPicture->kind()) {
+        case TPicture::Kind::Bitmap:
+        case TPicture::Kind::Icon: off.StretchDraw(0, 0, w, h, *mPicture); break;
+        case TPicture::Kind::Metafile: off.Draw(0, 0, metafileImage(w, h)); break;
+        case TPicture::Kind::None: PaintPlaceholder(off, w, h); break;
+        }
         if (mBorderStyle == bsSingle) {
             off.Pen()->setColor(clBlack);
             off.Pen()->setWidth(1);
@@ -157,7 +160,8 @@ void TGImage::PrintTo(TBaseReport &report, double xOff, double yOff)
     const double y1 = Top() / p + yOff;
     const double x2 = (Left() + Width()) / p + xOff;
     const double y2 = (Top() + Height()) / p + yOff;
-    if (mPicture->kind() == TPicture::Kind::Bitmap)
+    // An icon (from an older label file) prints as it shows, not as nothing.
+    if (mPicture->kind() == TPicture::Kind::Bitmap || mPicture->kind() == TPicture::Kind::Icon)
         report.PrintBitmapRect(x1, y1, x2, y2, mPicture->image());
     else if (mPicture->kind() == TPicture::Kind::Metafile)
         report.StretchDraw(report.CreateRect(x1, y1, x2, y2), *mPicture);

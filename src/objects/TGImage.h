@@ -5,8 +5,8 @@
 //
 // Stretch and AutoSize are kept opposite by their setters; the image
 // browser may leave both False (then the picture still fills the bounds).
-// Metafiles are kept and stored unchanged but cannot be drawn: they show
-// as the empty-picture box marked "WMF" and print nothing.
+// Metafiles are kept and stored unchanged and drawn as vectors, on the
+// panel and on paper alike.
 #include "objects/TGGraphicControl.h"
 #include "platform/GraphicsTypes.h"
 #include "platform/TPicture.h" // complete for the meta-object of Picture
@@ -60,16 +60,19 @@ public:
     void Loaded() override;
     void UpdateMenuChecks() override;
     void Paint(Canvas &canvas, const PaintContext &context) override;
-    // Bitmaps stretched into the bounds in inches; metafiles and icons print
-    // nothing. A border prints as a one-device-pixel black frame.
+    // The picture stretched into the bounds in inches: bitmaps and icons
+    // as images, metafiles played onto the page as vectors. A border
+    // prints as a one-device-pixel black frame.
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
 
-    // The empty-picture box: black frame, white inside, in width x height;
-    // marked "WMF" when standing in for a metafile.
-    static void PaintPlaceholder(Canvas &canvas, int width, int height, bool metafile);
+    // The empty-picture box: black frame, white inside, in width x height.
+    static void PaintPlaceholder(Canvas &canvas, int width, int height);
 
 private:
     void pictureChanged();
+    // The metafile played at the object's size, kept until the picture or
+    // the size changes: the panel repaints far more often than either.
+    const QImage &metafileImage(int width, int height);
 
     TPicture *mPicture;
     bool mAutoSize = false;
@@ -77,6 +80,7 @@ private:
     TBorderStyle mBorderStyle = bsNone;
     bool mOpaque = false;
     bool mApplying = false;
+    QImage mMetafileImage;
     int mBorderItem = -1;
     int mStretchItem = -1;
     int mAutoSizeItem = -1;

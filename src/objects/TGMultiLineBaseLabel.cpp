@@ -8,6 +8,8 @@
 #include "platform/ScreenInfo.h"
 #include "report/TBaseReport.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace sw {
@@ -163,19 +165,47 @@ QStringList TGMultiLineBaseLabel::WrapLine(const QString &line, int maxWidth,
     return out;
 }
 
-void TGMultiLineBaseLabel::RewrapLines()
+QStringList TGMultiLineBaseLabel::wrapLines(const QStringList &hardLines) const
 {
-    if (!mWordWrap)
-        return;
-    mWrappedLines.clear();
     ScreenCanvas screen;
     Canvas &canvas = screen.canvas();
     SelectFont(canvas);
     const auto measure = [&canvas](const QString &s) { return canvas.TextWidth(s); };
     const int maxWidth = Width() - WrapMargin;
-    for (const QString &line : mItems->strings())
-        mWrappedLines.append(WrapLine(line, maxWidth, measure));
+    QStringList lines;
+    for (const QString &line : hardLines)
+        lines.append(WrapLine(line, maxWidth, measure));
+    return lines;
+}
+
+void TGMultiLineBaseLabel::RewrapLines()
+{
+    if (!mWordWrap)
+        return;
+    mWrappedLines = wrapLines(mItems->strings());
     Invalidate();
+}
+
+QStringList TGMultiLineBaseLabel::PrintedLines() const
+{
+    if (!hasPrintSubstitution())
+        return Lines();
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\n|\\r"));
+    QStringList lines;
+    for (const QString &line : mItems->strings()) {
+        const QString filled = substituted(line);
+        if (filled == line) {
+            lines.append(line);
+            continue;
+        }
+        if (filled.trimmed().isEmpty())
+            continue;
+        if (filled.contains(QLatin1Char('\n')) || filled.contains(QLatin1Char('\r')))
+            lines.append(filled.split(lineBreak));
+        else
+            lines.append(filled);
+    }
+    return mWordWrap ? wrapLines(lines) : lines;
 }
 
 void TGMultiLineBaseLabel::FitToText()
@@ -231,7 +261,7 @@ void TGMultiLineBaseLabel::Paint(Canvas &canvas, const PaintContext &context)
 
 void TGMultiLineBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
 {
-    const QStringList lines = Lines(); // no placeholder on paper
+    const QStringList lines = PrintedLines(); // no placeholder on paper
     const double p = ScreenInfo::pixelsPerInch();
     const double dx = report.PixelsPerInchX();
     const double dy = report.PixelsPerInchY();
@@ -261,12 +291,12 @@ void TGMultiLineBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff
             break; // the remaining lines lie below the box
         if (y > box.bottom)
             y = box.bottom;
-        const int w = roundHalfEven(report.TextWidth(line) * dx);
         int shift = 0;
-        if (mAlignment == taRightJustify)
-            shift = box.width() - (w + k);
-        else if (mAlignment == taCenter)
-            shift = box.width() / 2 - w / 2 + k;
+        if (mAlignment != taLeftJustify) {
+            // Measuring costs as much as drawing: only aligned lines do.
+            const int w = roundHalfEven(report.TextWidth(line) * dx);
+            shift = mAlignment == taRightJustify ? box.width() - (w + k) : box.width() / 2 - w / 2 + k;
+        }
         // Each line starts on a whole device row, so lines never overlap
         // or drift apart by rounding.
         report.TextRect(TDeviceRect{box.left, top, box.right, y}, left + shift / dx,

@@ -55,6 +55,12 @@ public:
     QStringList WrappedLines() const { return mWrappedLines; }
     // The lines painted and printed: WrappedLines with word wrap, else Items.
     QStringList Lines() const;
+    // The lines a print draws. With a print substitution, each line of
+    // Items is filled; a line that held fields and comes out blank (an
+    // address without a second street line) is left out, a line break in
+    // a field's value starts a new line, and word wrap applies to the
+    // result. Without one, Lines().
+    QStringList PrintedLines() const;
 
     // With WordWrap on, rebuilds WrappedLines from Items at the current
     // width, font and ScaleFactor, and repaints; otherwise nothing.
@@ -90,6 +96,7 @@ public:
     void BoundsChanged() override;
     void Paint(Canvas &canvas, const PaintContext &context) override;
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
+    QStringList SubstitutedTexts() const override { return mItems->strings(); }
 
 protected:
     // NotifyChanged unless the object is being read.
@@ -97,6 +104,9 @@ protected:
 
 private:
     void fontChanged();
+    // The hard lines broken into display lines at the current width, font
+    // and ScaleFactor.
+    QStringList wrapLines(const QStringList &hardLines) const;
 
     TStringList *mItems = nullptr;
     QStringList mWrappedLines;

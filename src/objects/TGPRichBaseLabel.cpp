@@ -1,5 +1,6 @@
 #include "objects/TGPRichBaseLabel.h"
 
+#include "merge/FieldTemplate.h"
 #include "objects/ENoMasterWPRich.h"
 #include "objects/LabelDialogs.h"
 #include "platform/Canvas.h"
@@ -11,6 +12,9 @@
 #include "richtext/TWPRtfStorage.h"
 
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace sw {
 
@@ -146,6 +150,8 @@ void TGPRichBaseLabel::DrawRich(Canvas &canvas)
     canvas.FillRect(0, 0, Width(), Height());
 
     master->RtfText()->Assign(*RTFText());
+    if (hasPrintSubstitution())
+        fillFields(*master->RtfText()->document());
     master->setZooming(truncTowardZero(ScaleFactor() * 100.0));
     master->setPaintOptions(TWPCustomRtfEdit::poTextOnly);
     master->PaintPage(canvas, 0, 1, 0, Height(), Width(), 0);
@@ -156,6 +162,34 @@ void TGPRichBaseLabel::DrawRich(Canvas &canvas)
         canvas.Pen()->setStyle(psSolid);
         canvas.Brush()->setStyle(bsClear);
         canvas.Rectangle(0, 0, Width(), Height());
+    }
+}
+
+QStringList TGPRichBaseLabel::SubstitutedTexts() const
+{
+    return {RTFText()->document()->toPlainText()};
+}
+
+void TGPRichBaseLabel::fillFields(QTextDocument &document) const
+{
+    // Field by field, from the end, so that the positions still to come
+    // stay where they were; each value takes the format of its field's
+    // first character.
+    for (QTextBlock block = document.lastBlock(); block.isValid(); block = block.previous()) {
+        const QString text = block.text();
+        const QList<FieldTemplate::Span> spans = FieldTemplate::spans(text);
+        for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+            const QString written = text.mid(span->start, span->length);
+            const QString value = substituted(written);
+            if (value == written)
+                continue;
+            QTextCursor cursor(block);
+            cursor.setPosition(block.position() + int(span->start) + 1);
+            const QTextCharFormat format = cursor.charFormat();
+            cursor.setPosition(block.position() + int(span->start));
+            cursor.setPosition(block.position() + int(span->start + span->length), QTextCursor::KeepAnchor);
+            cursor.insertText(value, format);
+        }
     }
 }
 

@@ -14,7 +14,10 @@
 #include "richtext/TWPRTFTextIo.h" // complete for the meta-object of RTFText
 
 #include <QPointer>
+#include <QStringList>
 #include <functional>
+
+class QTextDocument;
 
 namespace sw {
 
@@ -75,6 +78,10 @@ public:
     // object's rectangle on the page as vector output: text stays text.
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
 
+    // The document's text: its fields are filled, each keeping the format
+    // it is written in, when the document is drawn for a merged print.
+    QStringList SubstitutedTexts() const override;
+
     // Background, document and border on a canvas whose origin is the
     // object's corner.
     void DrawRich(Canvas &canvas);
@@ -85,6 +92,9 @@ public:
     void ChooseBackgroundColor();
 
 private:
+    // Fills the fields of the master's copy of the document.
+    void fillFields(QTextDocument &document) const;
+
     TWPRtfStorage *mStorage;
     QPointer<TWPRichText> mMaster;
     TColor mBGColor = clWhite;

@@ -288,11 +288,10 @@ QString TGSuperText::SelectFont(Canvas &canvas) const
     return SymbolFontMap::selectFont(canvas, *mFont, ScaleFactor(), mCaption);
 }
 
-QString TGSuperText::FittedText(Canvas &canvas, int room) const
+QString TGSuperText::fittedText(Canvas &canvas, int room, QString caption) const
 {
     // Cut the stored caption, not the text as drawn: a symbol may be drawn
     // with two characters.
-    QString caption = mCaption;
     const bool wingDings = SymbolFontMap::isWingDings(mFont->name());
     auto shown = [wingDings](const QString &s) { return wingDings ? SymbolFontMap::toDisplay(s) : s; };
     QString text = shown(caption);
@@ -481,7 +480,7 @@ void TGSuperText::PrintTo(TBaseReport &report, double xOff, double yOff)
         Layout(screen.canvas());
         const int e = std::max(mTextBox.left, mShadowBox.left);
         SelectFont(screen.canvas());
-        text = FittedText(screen.canvas(), Width() - e);
+        text = fittedText(screen.canvas(), Width() - e, substitutedLine(mCaption));
     }
 
     QString face, unused;

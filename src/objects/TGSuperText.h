@@ -156,7 +156,7 @@ public:
     QString SelectFont(Canvas &canvas) const;
     // The caption as drawn, cut from the end until it is no wider than
     // `room` pixels in the canvas font.
-    QString FittedText(Canvas &canvas, int room) const;
+    QString FittedText(Canvas &canvas, int room) const { return fittedText(canvas, room, mCaption); }
 
     // The gradient, Width x Height, as painted; rebuilt when out of date.
     const QImage &GradientBitmap();
@@ -184,9 +184,13 @@ public:
     void BoundsChanged() override;
     void ApplyFont(const TFont &font) override;
     void Paint(Canvas &canvas, const PaintContext &context) override;
+    // The caption's fields are filled when it prints.
     void PrintTo(TBaseReport &report, double xOff, double yOff) override;
+    QStringList SubstitutedTexts() const override { return {mCaption}; }
 
 private:
+    // FittedText for a given caption (the caption a print draws).
+    QString fittedText(Canvas &canvas, int room, QString caption) const;
     void changed();
     void fontChanged();
     void shadowChanged();

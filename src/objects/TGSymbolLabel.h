@@ -29,6 +29,9 @@ public:
     void BoundsChanged() override;
     // A font applied to all selected objects leaves symbols alone.
     void ApplyFont(const TFont &font) override { Q_UNUSED(font) }
+    // A character picked from a grid holds no fields.
+    QString PrintedCaption() const override { return Caption(); }
+    QStringList SubstitutedTexts() const override { return {}; }
 
 protected:
     // The box is fitted here, not by the layout, so that the two never

@@ -1,5 +1,6 @@
 #include "objects/TSmartImage.h"
 
+#include "metafile/DibReader.h"
 #include "objects/PcxReader.h"
 #include "platform/MessageService.h"
 
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QtEndian>
 
 namespace sw {
 
@@ -30,32 +30,17 @@ QString kindName(TSmartImage::FormatCode code)
     return QStringLiteral("picture");
 }
 
-// A .DIB or .RLE file may hold a bitmap without the 14-byte file header
-// (the header of the bitmap itself comes first). Such data gets a file
-// header so that the bitmap reader takes it.
-QByteArray withFileHeader(const QByteArray &data)
+// The image-format plugin a code's pictures are decoded by; null for the
+// formats this program reads itself or Qt always can.
+const char *pluginFormat(TSmartImage::FormatCode code)
 {
-    if (data.startsWith("BM") || data.size() < 40)
-        return data;
-    const quint32 infoSize = qFromLittleEndian<quint32>(data.constData());
-    if (infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124)
-        return data;
-    const quint16 bitCount = qFromLittleEndian<quint16>(data.constData() + 14);
-    const quint32 compression = qFromLittleEndian<quint32>(data.constData() + 16);
-    quint32 colours = qFromLittleEndian<quint32>(data.constData() + 32);
-    if (colours == 0 && bitCount <= 8)
-        colours = 1u << bitCount;
-    if (colours > 256)
-        return data;
-    quint32 offset = 14 + infoSize + colours * 4;
-    if (infoSize == 40 && compression == 3) // BI_BITFIELDS: three masks follow
-        offset += 12;
-    QByteArray header(14, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    qToLittleEndian<quint32>(static_cast<quint32>(data.size() + 14), header.data() + 2);
-    qToLittleEndian<quint32>(offset, header.data() + 10);
-    return header + data;
+    switch (code) {
+    case TSmartImage::fcJpg:
+    case TSmartImage::fcJif: return "jpeg";
+    case TSmartImage::fcGif: return "gif";
+    case TSmartImage::fcTga: return "tga";
+    default: return nullptr;
+    }
 }
 
 QImage readWithQt(const QByteArray &bytes, const char *format)
@@ -87,13 +72,37 @@ TSmartImage::FormatCode TSmartImage::FormatCodeOf(const QString &fileName)
     return fcOther;
 }
 
+QImage TSmartImage::DecodeData(const QByteArray &data, FormatCode code)
+{
+    switch (code) {
+    case fcJpg:
+    case fcJif: return readWithQt(data, "jpeg");
+    case fcGif: return readWithQt(data, "gif");
+    // A .DIB or .RLE file may hold a bitmap without the 14-byte file
+    // header (the bitmap's own header comes first).
+    case fcDib:
+    case fcRle: return readWithQt(DibReader::withFileHeader(data), "bmp");
+    case fcTga: return readWithQt(data, "tga");
+    case fcPcx: return PcxReader::read(data);
+    case fcOther:
+    case fcBmp: break;
+    }
+    return QImage::fromData(data);
+}
+
+bool TSmartImage::HasDecoder(FormatCode code)
+{
+    const char *format = pluginFormat(code);
+    return !format || QImageReader::supportedImageFormats().contains(format);
+}
+
 QImage TSmartImage::Decode(const QString &fileName, FormatCode code, QString *error)
 {
     const QString shown = QFileInfo(fileName).fileName();
-    if (code == fcTga && !QImageReader::supportedImageFormats().contains("tga")) {
-        *error = QStringLiteral("Targa (TGA) pictures cannot be read on this computer: "
-                                "no decoder for them is installed.\n\n\"%1\" was not loaded.")
-                     .arg(shown);
+    if (!HasDecoder(code)) {
+        *error = QStringLiteral("%1 pictures cannot be read on this computer: "
+                                "no decoder for them is installed.\n\n\"%2\" was not loaded.")
+                     .arg(kindName(code), shown);
         return QImage();
     }
     QFile file(fileName);
@@ -101,19 +110,7 @@ QImage TSmartImage::Decode(const QString &fileName, FormatCode code, QString *er
         *error = QStringLiteral("The file \"%1\" could not be opened.").arg(shown);
         return QImage();
     }
-    const QByteArray data = file.readAll();
-    QImage image;
-    switch (code) {
-    case fcJpg:
-    case fcJif: image = readWithQt(data, "jpeg"); break;
-    case fcGif: image = readWithQt(data, "gif"); break;
-    case fcDib:
-    case fcRle: image = readWithQt(withFileHeader(data), "bmp"); break;
-    case fcTga: image = readWithQt(data, "tga"); break;
-    case fcPcx: image = PcxReader::read(data); break;
-    case fcOther:
-    case fcBmp: image = QImage::fromData(data); break;
-    }
+    const QImage image = DecodeData(file.readAll(), code);
     if (image.isNull())
         *error = QStringLiteral("The picture in \"%1\" could not be read: the file is damaged or "
                                 "is not a %2 file of a kind this program can read.")

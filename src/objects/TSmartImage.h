@@ -6,8 +6,8 @@
 //
 // A file that cannot be decoded leaves Picture empty and is reported to the
 // user through MessageService: either the file is damaged or not of its
-// kind, or this system has no decoder for the kind at all (Targa needs
-// Qt's image-format plugins).
+// kind, or this system has no decoder for the kind at all (JPEG, GIF and
+// Targa need Qt's image-format plugins).
 #include "platform/TPicture.h"
 
 #include <QImage>
@@ -52,6 +52,12 @@ public:
     // Decodes a raster file of the given code into an image; a null image
     // with *error set (the text shown to the user) when that fails.
     static QImage Decode(const QString &fileName, FormatCode code, QString *error);
+    // Decodes a file's bytes by the code; a null image when they do not
+    // decode. Damaged data of any kind gives a null image, never a read
+    // outside it.
+    static QImage DecodeData(const QByteArray &data, FormatCode code);
+    // Whether this system can decode pictures of the code at all.
+    static bool HasDecoder(FormatCode code);
 
     // An icon's image made a bitmap: drawn at (0, 0) on white, so that its
     // transparent parts come out white.

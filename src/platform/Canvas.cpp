@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include "metafile/MetafilePlayer.h"
 #include "platform/ShapedTextCache.h"
 #include "platform/TPicture.h"
 
@@ -874,7 +875,12 @@ void Canvas::StretchDraw(int x1, int y1, int x2, int y2, const QImage &image)
 
 void Canvas::StretchDraw(int x1, int y1, int x2, int y2, const TPicture &picture)
 {
-    StretchDraw(x1, y1, x2, y2, picture.image());
+    if (picture.kind() != TPicture::Kind::Metafile) {
+        StretchDraw(x1, y1, x2, y2, picture.image());
+        return;
+    }
+    if (x2 > x1 && y2 > y1)
+        MetafilePlayer::draw(mPainter, QRectF(x1, y1, x2 - x1, y2 - y1), picture.data());
 }
 
 void Canvas::CopyRect(const QRect &dest, const QImage &source, const QRect &sourceRect)

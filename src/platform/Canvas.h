@@ -191,7 +191,8 @@ public:
     static QRegion CreateEllipticRgn(int x1, int y1, int x2, int y2);
 
     // Images (copy mode, clipped). Draw puts the image at its own size;
-    // StretchDraw scales it to x1..x2-1, y1..y2-1; CopyRect copies a source
+    // StretchDraw scales it to x1..x2-1, y1..y2-1 (a metafile picture is
+    // played into that rectangle, as vectors); CopyRect copies a source
     // rectangle of the image into a destination rectangle, scaling if the
     // sizes differ.
     void Draw(int x, int y, const QImage &image);

@@ -1,10 +1,10 @@
 #include "platform/TPicture.h"
 
+#include "metafile/MetafilePlayer.h"
 #include "platform/ScreenInfo.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QtEndian>
 
 namespace sw {
 
@@ -18,45 +18,6 @@ bool looksLikeBitmap(const QByteArray &b)
 bool looksLikeIcon(const QByteArray &b)
 {
     return b.size() >= 6 && b[0] == 0 && b[1] == 0 && (b[2] == 1 || b[2] == 2) && b[3] == 0;
-}
-
-bool isEnhancedMetafile(const QByteArray &b)
-{
-    return b.size() >= 88 && qFromLittleEndian<quint32>(b.constData()) == 1
-           && b.mid(40, 4) == QByteArray(" EMF");
-}
-
-bool isPlaceableMetafile(const QByteArray &b)
-{
-    return b.size() >= 22 && qFromLittleEndian<quint32>(b.constData()) == 0x9AC6CDD7u;
-}
-
-// Size of a metafile in screen pixels, from its header; empty when unknown.
-QSize metafileSize(const QByteArray &b)
-{
-    if (isEnhancedMetafile(b)) {
-        // rclBounds: inclusive device-unit bounds of the picture.
-        const char *p = b.constData() + 8;
-        const qint32 l = qFromLittleEndian<qint32>(p);
-        const qint32 t = qFromLittleEndian<qint32>(p + 4);
-        const qint32 r = qFromLittleEndian<qint32>(p + 8);
-        const qint32 bt = qFromLittleEndian<qint32>(p + 12);
-        return QSize(qMax(0, r - l + 1), qMax(0, bt - t + 1));
-    }
-    if (isPlaceableMetafile(b)) {
-        // Bounding box in metafile units, then units per inch.
-        const char *p = b.constData() + 6;
-        const qint16 l = qFromLittleEndian<qint16>(p);
-        const qint16 t = qFromLittleEndian<qint16>(p + 2);
-        const qint16 r = qFromLittleEndian<qint16>(p + 4);
-        const qint16 bt = qFromLittleEndian<qint16>(p + 6);
-        const quint16 inch = qFromLittleEndian<quint16>(p + 8);
-        if (inch == 0)
-            return QSize();
-        const int ppi = ScreenInfo::pixelsPerInch();
-        return QSize(qAbs(r - l) * ppi / inch, qAbs(bt - t) * ppi / inch);
-    }
-    return QSize();
 }
 
 QByteArray encodeBmp(const QImage &image)
@@ -114,11 +75,13 @@ bool TPicture::setGraphic(Kind kind, const QByteArray &bytes)
         if (image.isNull())
             return false;
         break;
-    case Kind::Metafile:
-        if (!isEnhancedMetafile(bytes) && !isPlaceableMetafile(bytes))
+    case Kind::Metafile: {
+        const MetafileInfo info = MetafilePlayer::inspect(bytes);
+        if (!info.isMetafile())
             return false;
-        metaSize = metafileSize(bytes);
+        metaSize = info.pixelSize(ScreenInfo::pixelsPerInch());
         break;
+    }
     }
     mKind = kind;
     mData = bytes;
@@ -134,7 +97,7 @@ bool TPicture::loadFromData(const QByteArray &bytes)
         return true;
     if (looksLikeIcon(bytes) && setGraphic(Kind::Icon, bytes))
         return true;
-    if (isEnhancedMetafile(bytes) || isPlaceableMetafile(bytes))
+    if (MetafilePlayer::inspect(bytes).isMetafile())
         return setGraphic(Kind::Metafile, bytes);
     const QImage image = QImage::fromData(bytes);
     if (image.isNull())

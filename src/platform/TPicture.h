@@ -2,10 +2,10 @@
 // A picture holding at most one graphic: a bitmap, an icon or a metafile.
 // The graphic's bytes are kept exactly as given so that it can be written
 // back unchanged: a complete BMP file for a bitmap, an ICO file for an icon,
-// an enhanced or placeable metafile for a metafile.
+// an enhanced, placeable or plain metafile for a metafile.
 //
-// Metafiles are kept but not rendered: image() is null for them, so they
-// paint nothing; their frame size is read from the header.
+// Metafiles stay vectors: image() is null for them and the canvas plays
+// them (metafile/MetafilePlayer); their size comes from the header.
 #include <QByteArray>
 #include <QImage>
 #include <QObject>
@@ -48,7 +48,8 @@ public:
 
     // The decoded image for painting; null for empty pictures and metafiles.
     const QImage &image() const { return mImage; }
-    // Pixel size of the graphic (metafiles: frame size in device units).
+    // Pixel size of the graphic; a metafile's own size at the screen's
+    // resolution (empty when its header does not tell it).
     QSize size() const;
 
 Q_SIGNALS:

@@ -63,6 +63,8 @@ PrintRequest LabelFileJob::makeRequest() const
 QString LabelFileJob::print(const PrintRequest &request, TBaseReport &report)
 {
     SheetComposer composer(mDesign->panel(), request);
+    // No window waits for events between labels.
+    composer.processEvents = nullptr;
     composer.setUpReport(report);
     report.Execute();
     return composer.closingMessage(report.Aborted());

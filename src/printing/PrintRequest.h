@@ -24,7 +24,27 @@ struct PrintRequest
     PrinterFineTuning tuning;
     bool preview = false;
 
+    // Labels filled from a data file: one label per record (copiesPerRecord
+    // labels each) in the selected positions, sheet after sheet, as many
+    // sheets as the records need. `records` is the count the data file's
+    // check found; no data file prints every position of `sheets` sheets.
+    QString dataFile;
+    int records = 0;
+    int copiesPerRecord = 1;
+    // At most this many sheets of a merged run (0: all it needs), for a
+    // picture of its first sheet.
+    int maxSheets = 0;
+
     PrintRequest() { positions.fill(true); }
+
+    bool merging() const { return !dataFile.isEmpty(); }
+    // The labels a merged run prints: records x copies, no more than
+    // maxSheets hold.
+    qint64 mergedLabels() const;
+    // The sheets a merged run needs: the labels over the selected positions
+    // per sheet, rounded up (0 without a selected position).
+    int mergedSheets() const;
+    static int sheetsFor(qint64 labels, int labelsPerSheet);
 
     int positionCount() const;
     static int index(const TLabelLayout &layout, int column, int row) { return column + row * layout.NumAcross; }

@@ -1,8 +1,11 @@
 #include "printing/SheetComposer.h"
 
 #include "layouts/PaperCodes.h"
+#include "merge/CsvReader.h"
+#include "merge/MergeFields.h"
 #include "platform/EventPoll.h"
 #include "platform/GraphicsTypes.h"
+#include "printing/PrintSubstitution.h"
 #include "report/TBaseReport.h"
 #include "surface/TGBasePanel.h"
 
@@ -21,15 +24,24 @@ SheetComposer::SheetComposer(TGBasePanel &panel, const PrintRequest &request)
     mPanel.ResetObjectsForPrinting();
 }
 
-void SheetComposer::forEachPosition(const std::function<void(const LabelPlacement &)> &label,
+int SheetComposer::sheets() const
+{
+    if (mRequest.preview)
+        return 1;
+    return std::max(1, mRequest.merging() ? mRequest.mergedSheets() : mRequest.sheets);
+}
+
+void SheetComposer::forEachPosition(const std::function<bool(const LabelPlacement &)> &label,
                                     const std::function<void()> &newSheet) const
 {
     const TLabelLayout &l = mRequest.layout;
     if (l.NumAcross < 1 || l.NumDown < 1)
         return;
     const int sheetCount = sheets();
+    // A merged run stops after the last record's labels, mid-sheet.
+    qint64 labelsLeft = mRequest.merging() ? mRequest.mergedLabels() : -1;
     int sheet = 0, row = 0, column = -1;
-    while (!mStop) {
+    while (!mStop && labelsLeft != 0) {
         ++column;
         if (column + 1 > l.NumAcross) {
             column = 0;
@@ -54,14 +66,22 @@ void SheetComposer::forEachPosition(const std::function<void(const LabelPlacemen
         const QPointF corner = mGeometry.labelCorner(column, row);
         p.x = corner.x();
         p.y = corner.y();
-        label(p);
+        if (!label(p))
+            break;
+        if (labelsLeft > 0)
+            --labelsLeft;
     }
 }
 
 std::vector<LabelPlacement> SheetComposer::placements() const
 {
     std::vector<LabelPlacement> all;
-    forEachPosition([&all](const LabelPlacement &p) { all.push_back(p); }, [] {});
+    forEachPosition(
+        [&all](const LabelPlacement &p) {
+            all.push_back(p);
+            return true;
+        },
+        [] {});
     return all;
 }
 
@@ -93,28 +113,58 @@ void SheetComposer::BeforePrintLabels(TBaseReport &report)
     report.StatusText << QString() << QString();
 }
 
+void SheetComposer::printLabel(TBaseReport &report, const LabelPlacement &p)
+{
+    report.SetBrush(clBlack, bsClear);
+    report.SetPen(clBlack, psSolid, -1, pmCopy);
+    report.SetFont(QStringLiteral("Arial"), 8);
+    mPanel.PrintObjects(report, p.x, p.y);
+    mPanel.AdvanceObjects();
+    // The status line is only made for a window that shows it.
+    if (report.StatusLabel)
+        report.StatusFormat = QStringLiteral("Printed label %1 on page %2")
+                                  .arg(p.row * mRequest.layout.NumAcross + p.column + 1)
+                                  .arg(p.sheet + 1);
+    report.UpdateStatus();
+    if (processEvents)
+        processEvents();
+    if (report.Aborted())
+        mStop = true;
+}
+
 void SheetComposer::PrintLabels(TBaseReport &report)
 {
-    const int across = mRequest.layout.NumAcross;
+    const auto newSheet = [&report] { report.NewPage(); };
+    if (!mRequest.merging()) {
+        forEachPosition(
+            [&](const LabelPlacement &p) {
+                printLabel(report, p);
+                return true;
+            },
+            newSheet);
+        return;
+    }
+    // The records stream from the file: one is held at a time, however
+    // many the file has.
+    CsvReader reader(mRequest.dataFile);
+    MergeFields fields(reader.columns());
+    QStringList record;
+    PrintSubstitution substitution(mPanel, fields.substitution());
+    const int copies = std::max(1, mRequest.copiesPerRecord);
+    int copy = copies;
     forEachPosition(
         [&](const LabelPlacement &p) {
-            report.SetBrush(clBlack, bsClear);
-            report.SetPen(clBlack, psSolid, -1, pmCopy);
-            report.SetFont(QStringLiteral("Arial"), 8);
-            mPanel.PrintObjects(report, p.x, p.y);
-            mPanel.AdvanceObjects();
-            // The status line is only made for a window that shows it.
-            if (report.StatusLabel)
-                report.StatusFormat = QStringLiteral("Printed label %1 on page %2")
-                                          .arg(p.row * across + p.column + 1)
-                                          .arg(p.sheet + 1);
-            report.UpdateStatus();
-            if (processEvents)
-                processEvents();
-            if (report.Aborted())
-                mStop = true;
+            if (copy == copies) {
+                if (!reader.next(record))
+                    return false; // the file is shorter than when it was checked
+                fields.setRecord(record);
+                copy = 0;
+            }
+            ++copy;
+            printLabel(report, p);
+            return true;
         },
-        [&report] { report.NewPage(); });
+        newSheet);
 }
 
 QString SheetComposer::closingMessage(bool aborted) const

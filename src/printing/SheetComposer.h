@@ -14,6 +14,11 @@
 //   composer.setUpReport(report);   // paper, orientation, events
 //   report.Execute();
 //   QString done = composer.closingMessage(report.Aborted());
+//
+// A merged run (a request with a data file) reads the records as it
+// prints, one at a time, and fills each label's fields from its record
+// through the objects' print substitution; the objects' stored texts stay
+// as they are. It ends after the last record's last copy.
 #include "printing/PrintRequest.h"
 #include "printing/SheetGeometry.h"
 
@@ -48,7 +53,8 @@ public:
     SheetComposer(TGBasePanel &panel, const PrintRequest &request);
 
     const PrintRequest &request() const { return mRequest; }
-    int sheets() const { return mRequest.preview ? 1 : std::max(1, mRequest.sheets); }
+    // 1 for a preview; the sheets the records need for a merged run.
+    int sheets() const;
     // The layout's pitches and margins with the fine-tuning corrections.
     const SheetGeometry &geometry() const { return mGeometry; }
     double topMargin() const { return mGeometry.topMargin(); }
@@ -83,9 +89,12 @@ public:
     std::function<void()> processEvents;
 
 private:
-    // Walks the positions in printing order; newSheet runs between sheets.
-    void forEachPosition(const std::function<void(const LabelPlacement &)> &label,
+    // Walks the positions in printing order, as long as `label` returns
+    // true and a merged run has labels left; newSheet runs between sheets.
+    void forEachPosition(const std::function<bool(const LabelPlacement &)> &label,
                          const std::function<void()> &newSheet) const;
+    // Draws one label and moves the counters on.
+    void printLabel(TBaseReport &report, const LabelPlacement &p);
 
     TGBasePanel &mPanel;
     PrintRequest mRequest;

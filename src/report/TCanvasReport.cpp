@@ -70,6 +70,9 @@ void TCanvasReport::startPage()
     mCanvas.reset();
     mPainter = mDocStarted ? device()->newPage() : device()->beginDocument(Title.left(31));
     mDocStarted = true;
+    // Pictures reach a PDF as they are (compressed without loss), not
+    // re-encoded as JPEG, which blurs line art and logos.
+    mPainter->setRenderHint(QPainter::LosslessImageRendering, true);
     mCanvas = std::make_unique<Canvas>(mPainter);
     mCanvas->setShapedTextCache(&mShapedText);
     // Everything the canvas and the report draw sets the pen it draws with;

@@ -5,6 +5,7 @@
 #include "editing/EditHistory.h"
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
+#include "merge/MergeSession.h"
 #include "platform/MessageService.h"
 #include "platform/ScreenCursor.h"
 #include "printing/ui/PrintCommands.h"
@@ -207,12 +208,14 @@ void TSKMainScreen::runLayoutCommand(LayoutCommand command)
             return;
         mFileName.clear();
         mLabelPanel->ClearObjects();
+        MergeSession::clear();
         break;
     case LayoutCommand::NewUserDefined:
         if (!GetUserDefinedLayout())
             return;
         mLabelPanel->ClearObjects();
         mFileName.clear();
+        MergeSession::clear();
         break;
     case LayoutCommand::ChangeFromTemplate:
         if (!GetLayoutFromTemplate(false))
@@ -313,7 +316,7 @@ bool TSKMainScreen::printerReadyOrSay()
 
 void TSKMainScreen::PrintOrPreview()
 {
-    PrintCommands::printOrPreview(this, *mLabelPanel, mLayout);
+    PrintCommands::printOrPreview(this, *mLabelPanel, mLayout, mFileName);
 }
 
 void TSKMainScreen::PrinterFineTuning()

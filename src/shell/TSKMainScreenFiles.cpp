@@ -5,6 +5,7 @@
 #include "editing/EditHistory.h"
 #include "persistence/StreamErrors.h"
 #include "persistence/TGLabelObjectFiler.h"
+#include "merge/MergeSession.h"
 #include "platform/IniFile.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
@@ -108,6 +109,8 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
         mFileName = fileName;
         mRecentFiles->AddFile(fileName);
         saveRecentFiles();
+        // The data file last used with this design comes back with it.
+        MergeSession::restoreFor(IniFile(configFileName()), fileName);
     } catch (...) {
         // The design was being replaced when this failed: start again from
         // an empty design on the default layout rather than keep half of it.
@@ -116,6 +119,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
         LoadDefaultTemplateValues();
         SetLabelSizeFromInches();
         mFileName.clear();
+        MergeSession::clear();
         MessageService::information(failure);
     }
 
@@ -215,6 +219,11 @@ void TSKMainScreen::mnuSaveAsClick()
     // A failed save keeps the previous name: the design has not been stored
     // under the new one.
     if (!name.isEmpty() && runFileCommand([this, &name] { SaveLabelFile(name); })) {
+        // The design keeps its data file under its new name.
+        if (const std::optional<DataFile> &data = MergeSession::dataFile()) {
+            IniFile ini(configFileName());
+            MergeSession::remember(ini, name, data->fileName);
+        }
         mFileName = name;
         designSaved();
         mRecentFiles->AddFile(name);

@@ -2,8 +2,10 @@
 // picture, the size check, the popup commands, and the file loader with
 // its PCX reader.
 #include "FakePanelHost.h"
+#include "MetafileWriter.h"
 #include "ObjectTestUtil.h"
 
+#include "metafile/MetafilePlayer.h"
 #include "objects/PcxReader.h"
 #include "objects/TGImage.h"
 #include "objects/TSmartImage.h"
@@ -13,6 +15,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -41,23 +44,6 @@ QByteArray bmpBytes(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
-}
-
-// A placeable metafile: the header, then a minimal metafile (header and
-// end record) with the frame 0..144 x 0..72 at 1440 units per inch.
-QByteArray placeableMetafile()
-{
-    QByteArray b(22, '\0');
-    qToLittleEndian<quint32>(0x9AC6CDD7u, b.data());
-    qToLittleEndian<qint16>(144, b.data() + 10);
-    qToLittleEndian<qint16>(72, b.data() + 12);
-    qToLittleEndian<quint16>(1440, b.data() + 14);
-    QByteArray body(18 + 6, '\0');
-    qToLittleEndian<quint16>(1, body.data());
-    qToLittleEndian<quint16>(9, body.data() + 2);
-    qToLittleEndian<quint16>(0x300, body.data() + 4);
-    qToLittleEndian<quint32>(3, body.data() + 18); // META_EOF: 3 words, function 0
-    return b + body;
 }
 
 QImage printAt300(TGGraphicControl &object)
@@ -154,22 +140,41 @@ TEST(ImageProperties, BitmapRoundTripsByteForByte)
     EXPECT_EQ(write(copy), first);
 }
 
-TEST(ImageProperties, MetafileIsKeptUnchangedAndShownAsMarkedBox)
+TEST(ImageProperties, MetafileIsKeptUnchangedAndDrawnOnScreenAndPaper)
 {
     RegisterClass<TGImage>();
-    const QByteArray wmf = placeableMetafile();
+    ScreenResolution screen(96);
+    const QByteArray wmf = sampleWmf();
     TGImage image;
     ASSERT_TRUE(image.Picture()->loadFromData(wmf));
     EXPECT_EQ(image.Picture()->kind(), TPicture::Kind::Metafile);
+    EXPECT_EQ(image.Picture()->size(), QSize(192, 144));
     QObject owner;
     TGImage *copy = readBack<TGImage>(&owner, write(&image));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->Picture()->data(), wmf);
 
-    const QImage shown = paint(image);
-    EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_FALSE(inkBounds(shown, QRect(30, 40, 45, 25)).isNull()); // the mark
-    EXPECT_TRUE(inkBounds(printAt300(image), QRect(0, 0, 2550, 3300)).isNull());
+    // On screen: the picture squeezed into the bounds, as the player draws
+    // it there (no placeholder frame).
+    image.SetBounds(0, 0, 96, 72);
+    QImage expected(96, 72, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        MetafilePlayer::draw(&painter, QRectF(0, 0, 96, 72), wmf);
+    }
+    EXPECT_EQ(paint(image), expected);
+    // On paper: the same picture filling the object's inches at 300 dpi,
+    // 1 x 0.75 inch from (1, 1) inch.
+    const QImage page = printAt300(image);
+    QImage printed(300, 225, QImage::Format_RGB32);
+    printed.fill(Qt::white);
+    {
+        QPainter painter(&printed);
+        MetafilePlayer::draw(&painter, QRectF(0, 0, 300, 225), wmf);
+    }
+    EXPECT_EQ(page.copy(300, 300, 300, 225), printed);
+    EXPECT_TRUE(inkBounds(page, QRect(0, 0, 2550, 300)).isNull());
 }
 
 TEST(ImagePaint, EmptyPictureIsAWhiteBoxWithBlackFrameAndPrintsNothing)
@@ -221,6 +226,28 @@ TEST(ImagePrint, BitmapFillsItsRectangleInInches)
     EXPECT_EQ(inkBounds(page, QRect(400, 300, 700, 600)), QRect(QPoint(600, 450), QPoint(899, 749)));
     EXPECT_EQ(page.pixel(650, 600), qRgb(255, 0, 0));
     EXPECT_EQ(page.pixel(850, 600), qRgb(0, 0, 255));
+}
+
+TEST(ImagePrint, AnIconFromALabelFilePrintsAsItShows)
+{
+    ScreenResolution screen(96);
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    for (int i = 0; i < 16; ++i)
+        icon.setPixel(i, 8, qRgba(0, 0, 255, 255));
+    QByteArray ico;
+    {
+        QBuffer buffer(&ico);
+        buffer.open(QIODevice::WriteOnly);
+        icon.save(&buffer, "ICO");
+    }
+    TGImage image;
+    ASSERT_TRUE(image.Picture()->setGraphic(TPicture::Kind::Icon, ico));
+    image.SetBounds(96, 48, 96, 96);
+    const QImage page = printAt300(image);
+    // The blue row across the middle, the transparent rest left white.
+    EXPECT_EQ(page.pixel(750, 450 + 150 + 5), qRgb(0, 0, 255));
+    EXPECT_EQ(page.pixel(750, 500), qRgb(255, 255, 255));
 }
 
 TEST(ImageSize, AutoSizeFollowsThePictureAtTheDisplayScale)
@@ -412,6 +439,14 @@ TEST(PcxReader, DamagedDataFailsCleanly)
     EXPECT_TRUE(PcxReader::read(withByte(withByte(pcx24(), 9, 0x7F), 11, 0x7F)).isNull()); // too large
     EXPECT_TRUE(PcxReader::read(withByte(pcx8(), pcx8().size() - 769, 0)).isNull()); // no palette marker
 
+    // Found by fuzzing (fuzz/regressions/pcx/): a header promising 4 x
+    // 9474 pixels in lines of 3 x 52740 bytes over a handful of bytes asked
+    // for 2 GB before finding the data short. It fails at once now.
+    QByteArray promise = pcxHeader(4, 9474, 3, 52740, false) + QByteArray(8, '\x11');
+    EXPECT_TRUE(PcxReader::read(promise).isNull());
+    promise[2] = 1; // encoded: still far more than runs of the data could give
+    EXPECT_TRUE(PcxReader::read(promise).isNull());
+
     // Random damage may decode to something or nothing, but never reads
     // outside the data (run under the address sanitizer to be sure).
     QRandomGenerator random(7);
@@ -420,7 +455,8 @@ TEST(PcxReader, DamagedDataFailsCleanly)
         for (int k = 0; k < 3; ++k)
             b[random.bounded(static_cast<int>(b.size()))] = static_cast<char>(random.bounded(256));
         const QImage image = PcxReader::read(b);
-        if (!image.isNull())
+        if (!image.isNull()) {
             EXPECT_LE(image.width(), PcxReader::MaxSide);
+        }
     }
 }

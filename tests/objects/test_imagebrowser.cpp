@@ -1,18 +1,23 @@
 // The "Load Image File " window driven offscreen: the file list's mask,
-// the preview of each kind of file, the option boxes, and what OK and
-// Cancel do to the image object.
+// the preview of each kind of file (metafiles drawn), the option boxes,
+// what OK and Cancel do to the image object, and the folder it opens in.
 #include "FakePanelHost.h"
+#include "MetafileWriter.h"
 
 #include "objects/ObjectEditors.h"
 #include "objects/TGImage.h"
 #include "objects/ui/TGImageBrowser.h"
+#include "platform/IniFile.h"
 #include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -44,7 +49,11 @@ protected:
         icon.save(path("cross.ico"), "ICO");
         writeFile("broken.bmp", QByteArray("BM") + QByteArray(60, '\x7f'));
         writeFile("broken.jpg", QByteArray("\xff\xd8\xff garbage"));
+        writeFile("clip.wmf", sw::test::sampleWmf());
+        writeFile("clip.EMF", sw::test::sampleEmf());
+        ProgramFolder::setPath(dir.path());
     }
+    void TearDown() override { ProgramFolder::setPath(QString()); }
 
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
     void writeFile(const char *name, const QByteArray &data)
@@ -67,9 +76,9 @@ TEST_F(ImageBrowserTest, ListsPictureFilesWhateverTheCase)
     EXPECT_EQ(browser.windowTitle(), QStringLiteral("Load Image File "));
     browser.setDirectory(dir.path());
     EXPECT_EQ(browser.listedFiles(),
-              (QStringList{QStringLiteral("broken.bmp"), QStringLiteral("broken.jpg"), QStringLiteral("cross.ico"),
-                           QStringLiteral("logo.png"), QStringLiteral("photo.jpg"), QStringLiteral("red.bmp"),
-                           QStringLiteral("SHOUT.BMP")}));
+              (QStringList{QStringLiteral("broken.bmp"), QStringLiteral("broken.jpg"), QStringLiteral("clip.EMF"),
+                           QStringLiteral("clip.wmf"), QStringLiteral("cross.ico"), QStringLiteral("logo.png"),
+                           QStringLiteral("photo.jpg"), QStringLiteral("red.bmp"), QStringLiteral("SHOUT.BMP")}));
     EXPECT_FALSE(browser.selectFile(path("notes.txt")));
     EXPECT_TRUE(browser.selectedFile().isEmpty());
 }
@@ -120,6 +129,26 @@ TEST_F(ImageBrowserTest, PreviewsEachKindAsABitmap)
     EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Bitmap);
     EXPECT_EQ(browser.PreviewPicture().image().pixel(3, 3), qRgb(0, 0, 255));
     EXPECT_EQ(browser.PreviewPicture().image().pixel(3, 4), qRgb(255, 255, 255));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(ImageBrowserTest, PreviewsMetafilesAsDrawings)
+{
+    TGImageBrowser browser;
+    // The samples' yellow rounded box and green metric square.
+    const struct
+    {
+        const char *name;
+        QPoint at;
+        QRgb color;
+    } cases[] = {{"clip.wmf", {80, 40}, qRgb(255, 230, 0)}, {"clip.EMF", {150, 30}, qRgb(0, 150, 0)}};
+    for (const auto &c : cases) {
+        ASSERT_TRUE(browser.selectFile(path(c.name)));
+        EXPECT_EQ(browser.PreviewPicture().kind(), TPicture::Kind::Metafile) << c.name;
+        const QImage shown = browser.Image1()->pixmap().toImage();
+        EXPECT_EQ(shown.size(), QSize(192, 144)) << c.name; // 2 x 1.5 inches on the screen
+        EXPECT_EQ(shown.pixel(c.at), c.color) << c.name;
+    }
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
@@ -198,4 +227,49 @@ TEST_F(ImageBrowserTest, OkGivesTheObjectThePictureAndCancelChangesNothing)
     EXPECT_FALSE(image->Stretch());
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Error loading file!")});
     EXPECT_EQ(QDir::currentPath(), before);
+}
+
+TEST_F(ImageBrowserTest, OpensInTheFolderLastUsedAtFirstTheHomeFolder)
+{
+    {
+        TGImageBrowser browser;
+        EXPECT_EQ(browser.directory(), QDir::homePath());
+        // A new window shows no scroll bars until a picture needs them.
+        browser.show();
+        EXPECT_FALSE(browser.ScrollBox1()->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(browser.ScrollBox1()->horizontalScrollBar()->isVisible());
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("art")));
+    const QString art = dir.filePath(QStringLiteral("art"));
+    QFile::copy(path("red.bmp"), art + QStringLiteral("/red.bmp"));
+
+    TGImage image;
+    image.Loaded();
+    auto answer = [](const QString &folder, const QString &file, bool ok) {
+        QTimer::singleShot(0, [=] {
+            auto *browser = qobject_cast<TGImageBrowser *>(QApplication::activeModalWidget());
+            ASSERT_NE(browser, nullptr);
+            browser->setDirectory(folder);
+            if (!file.isEmpty()) {
+                EXPECT_TRUE(browser->selectFile(file));
+            }
+            ok ? browser->accept() : browser->reject();
+        });
+    };
+    answer(art, art + QStringLiteral("/red.bmp"), true);
+    EXPECT_TRUE(TGImageBrowser::Browse(image));
+    EXPECT_EQ(TGImageBrowser().directory(), art);
+    // Kept in the configuration file for the next run.
+    EXPECT_EQ(IniFile(ProgramFolder::filePath(QStringLiteral("SK.INI"))).readString(QStringLiteral("Misc"),
+                                                                                      QStringLiteral("ImageFolder")),
+              art);
+    // Cancelling, or OK without a file, keeps the folder of the last picture.
+    answer(dir.path(), path("red.bmp"), false);
+    EXPECT_FALSE(TGImageBrowser::Browse(image));
+    answer(dir.path(), QString(), true);
+    EXPECT_TRUE(TGImageBrowser::Browse(image));
+    EXPECT_EQ(TGImageBrowser().directory(), art);
+    // A folder that is gone: the home folder again.
+    ASSERT_TRUE(QDir(art).removeRecursively());
+    EXPECT_EQ(TGImageBrowser().directory(), QDir::homePath());
 }

@@ -2,6 +2,7 @@
 // would: the label changes on Ok and stays as it was on Cancel.
 #include "FakePanelHost.h"
 
+#include "merge/MergeSession.h"
 #include "objects/LabelDialogs.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGCounterLabel.h"
@@ -9,6 +10,7 @@
 #include "objects/TGSymbolLabel.h"
 #include "objects/ui/ColorDropDown.h"
 #include "objects/ui/FontDialog.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/LabelObjectDialogs.h"
 #include "objects/ui/LabelSampleView.h"
 #include "objects/ui/TGFont3DEffects.h"
@@ -91,6 +93,33 @@ TEST_F(LabelDialogsTest, TextWindowChangesTheCaptionOnlyOnOk)
     EXPECT_EQ(l->Caption(), QStringLiteral("Hello labels"));
     EXPECT_GT(l->Width(), 20); // grown to fit
     EXPECT_GE(panel.changes, 1);
+}
+
+TEST_F(LabelDialogsTest, TextWindowInsertsAFieldOfTheDataFileAtTheCursor)
+{
+    auto *l = panel.adopt(new TGPLabel);
+    l->Loaded();
+    whenShown<TGetLabelText>([](TGetLabelText *d) {
+        EXPECT_FALSE(d->InsertField()->isVisible());
+    }, false);
+    l->EditText();
+
+    DataFile file;
+    file.fileName = QStringLiteral("stock.csv");
+    file.columns = QStringList{"Item", "Price"};
+    file.records = 1;
+    MergeSession::setDataFile(file);
+    whenShown<TGetLabelText>([](TGetLabelText *d) {
+        ASSERT_TRUE(d->InsertField()->isVisible());
+        d->LabelText()->setText(QStringLiteral("Only  today"));
+        d->LabelText()->setCursorPosition(5);
+        QComboBox *fields = d->InsertField()->Fields();
+        QTest::keyClick(fields, Qt::Key_End);
+        EXPECT_EQ(fields->currentIndex(), -1); // ready to insert the same column again
+    }, true);
+    EXPECT_TRUE(l->EditText());
+    MergeSession::clear();
+    EXPECT_EQ(l->Caption(), QStringLiteral("Only ${Price} today"));
 }
 
 TEST_F(LabelDialogsTest, ThreeDEffectsTryOutOnTheSampleAndApplyOnOk)

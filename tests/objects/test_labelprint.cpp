@@ -268,3 +268,29 @@ TEST_F(LabelPrint, LabelsPrintedAgainFollowEveryChange)
     kept.SetScale(1.0f);
     EXPECT_EQ(origin(kept), before);
 }
+
+// A merged caption is new on every record: a right-aligned label ends at
+// its box's right edge whatever each record's text.
+TEST_F(LabelPrint, EveryMergedRecordIsLaidOutForItsOwnText)
+{
+    TGPLabel l;
+    l.SetBounds(10, 10, 300, 40);
+    l.SetAlignment(taRightJustify);
+    l.SetCaption(QStringLiteral("${Name}"));
+    l.PrintTo(report, 0, 0); // the box takes the text's height, as in the design
+    QString name;
+    l.SetPrintSubstitution([&name](const QString &text) { return QString(text).replace("${Name}", name); });
+    QList<double> starts;
+    for (const QString &record : {QStringLiteral("Al"), QStringLiteral("Bartholomew Featherstonehaugh"),
+                                  QStringLiteral("Al")}) {
+        name = record;
+        report.calls.clear();
+        l.PrintTo(report, 0, 0);
+        const QList<Call> texts = report.ops(QStringLiteral("TextRect"));
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_EQ(texts[0].text, record);
+        starts << texts[0].x1;
+    }
+    EXPECT_LT(starts[1], starts[0]); // the longer name starts further left
+    EXPECT_EQ(starts[2], starts[0]);
+}

@@ -1,13 +1,16 @@
 // The multi-line text editor, driven as a user would: typed text reaches
 // the label on Ok, Cancel leaves it as it was, and the memo holds at most
-// 254 characters.
+// 254 characters; "Insert field" writes a data file's column into it.
 #include "FakePanelHost.h"
 
+#include "merge/MergeSession.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGMultiLineLabel.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/TMultiLineTextEditor.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -111,4 +114,36 @@ TEST_F(MultiLineEditorTest, MemoHoldsAtMost254Characters)
     EXPECT_EQ(d.lines(), (QStringList{"a", "", "b"}));
     d.Memo()->clear();
     EXPECT_TRUE(d.lines().isEmpty());
+}
+
+TEST_F(MultiLineEditorTest, InsertFieldWritesTheChosenColumnWhereTheCursorIs)
+{
+    // Without a data file there is nothing to insert.
+    {
+        TMultiLineTextEditor d;
+        EXPECT_FALSE(d.InsertField()->isVisibleTo(&d));
+    }
+    DataFile file;
+    file.fileName = QStringLiteral("people.csv");
+    file.columns = QStringList{"Name", " ", "Street", "City"}; // a nameless column cannot be referred to
+    file.records = 1;
+    MergeSession::setDataFile(file);
+    whenShown([](TMultiLineTextEditor *d) {
+        EXPECT_TRUE(d->InsertField()->isVisible());
+        QComboBox *fields = d->InsertField()->Fields();
+        ASSERT_EQ(fields->count(), 3);
+        EXPECT_EQ(fields->itemText(2), QStringLiteral("City"));
+        QTest::keyClicks(d->Memo(), QStringLiteral("To "));
+        fields->setFocus();
+        QTest::keyClick(fields, Qt::Key_Down); // the first column
+        QTest::keyClick(d->Memo(), Qt::Key_Return);
+        QTest::keyClicks(d->Memo(), QStringLiteral("Zip: "));
+        fields->setFocus();
+        QTest::keyClick(fields, Qt::Key_End); // the last
+        QTest::keyClick(d->Memo(), Qt::Key_Left); // just before the "}"
+        QTest::keyClicks(d->Memo(), QStringLiteral("x"));
+    }, true);
+    EXPECT_TRUE(ObjectEditors::edit(label));
+    MergeSession::clear();
+    EXPECT_EQ(label->Items()->strings(), (QStringList{"To ${Name}", "Zip: ${Cityx}"}));
 }

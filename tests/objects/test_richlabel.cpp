@@ -22,6 +22,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -338,4 +340,55 @@ TEST_F(RichLabel, CloneCarriesTheDocument)
     ASSERT_NE(copy, label);
     EXPECT_EQ(copy->RTFText()->definedBinary(QStringLiteral("Data")), kForeign);
     EXPECT_NE(copy->Master(), nullptr);
+}
+
+TEST_F(RichLabel, MergedPrintFillsFieldsInTheirOwnFormatAndKeepsTheDocument)
+{
+    TGStickwellPanel32 panel;
+    auto *label = new TGPRichBaseLabel(&panel);
+    label->Loaded();
+    const QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Dear {\\b $\\{Name\\}},\\par "
+                           "{\\i $\\{Street\\}} costs $$\\{Price\\} $\\{Nmae\\}\\par}";
+    label->RTFText()->setRtf(rtf);
+    panel.PlaceObject(label, QRect(0, 0, 192, 96));
+    label->SetPrintSubstitution([](const QString &field) {
+        if (field == "${Name}")
+            return QStringLiteral("Ann Lee");
+        if (field == "${Street}")
+            return QStringLiteral("1 High St\nLeeds"); // a break in a value starts a paragraph
+        return field == "$${" ? QStringLiteral("${") : field;
+    });
+    EXPECT_EQ(label->SubstitutedTexts(), QStringList{"Dear ${Name},\n${Street} costs $${Price} ${Nmae}"});
+
+    TImageReport report(96, 96);
+    report.BeginDoc();
+    label->PrintTo(report, 0, 0);
+    report.EndDoc();
+
+    // The master drew the filled copy; the value took its field's format.
+    QTextDocument *printed = label->Master()->RtfText()->document();
+    EXPECT_EQ(printed->toPlainText(), "Dear Ann Lee,\n1 High St\nLeeds costs ${Price} ${Nmae}");
+    const QTextBlock first = printed->firstBlock();
+    const auto formatAt = [](const QTextBlock &block, int offset) {
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + offset + 1);
+        return cursor.charFormat();
+    };
+    EXPECT_EQ(formatAt(first, 5).fontWeight(), QFont::Bold);  // "A"
+    EXPECT_EQ(formatAt(first, 11).fontWeight(), QFont::Bold); // "e"
+    EXPECT_NE(formatAt(first, 12).fontWeight(), QFont::Bold); // ","
+    EXPECT_TRUE(formatAt(first.next(), 0).fontItalic());
+    EXPECT_TRUE(formatAt(first.next().next(), 0).fontItalic()); // "Leeds"
+    EXPECT_FALSE(formatAt(first.next().next(), 6).fontItalic()); // "costs"
+
+    // The label's own document is as designed, and prints so again without
+    // the substitution.
+    EXPECT_EQ(label->RTFText()->rtf(), rtf);
+    label->SetPrintSubstitution({});
+    TImageReport again(96, 96);
+    again.BeginDoc();
+    label->PrintTo(again, 0, 0);
+    again.EndDoc();
+    EXPECT_EQ(label->Master()->RtfText()->document()->toPlainText(),
+              "Dear ${Name},\n${Street} costs $${Price} ${Nmae}");
 }

@@ -165,3 +165,62 @@ TEST_F(Skprint, ReportsWhatItWroteAndSucceedsOnlyWhenAllOfItWasWritten)
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(QFileInfo::exists(pdf));
 }
+
+TEST_F(Skprint, MergedRunsCountTheRecordsAndRefuseABadDataFileBeforeWritingAnything)
+{
+    const QString fields = path("fields.sk");
+    sw::test::writeTextDesign(fields, QStringLiteral("${Name} ${Nmae}"), QRect(10, 10, 200, 40), 12);
+    const auto csv = [this](const char *name, const QByteArray &bytes) {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    QByteArray twenty = "Name\n";
+    for (int i = 1; i <= 20; ++i)
+        twenty += "P" + QByteArray::number(i) + "\n";
+    const QString people = csv("people.csv", twenty);
+    const QString pdf = path("out.pdf");
+    const QString png = path("first.png");
+
+    // Copies per record; the picture holds the first sheet's labels. The
+    // unknown field is named, and prints as written.
+    Result r = run({fields, "--merge", people, "--copies", "2", "--png", png, "--dpi", "20", "-o", pdf});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Wrote 1 sheet (30 labels) to " + png + "\nWrote 2 sheets (40 labels) to " + pdf + "\n");
+    EXPECT_EQ(r.err, "skprint: warning: The data file people.csv has no column for ${Nmae}: it prints as "
+                     "written.\n");
+    r = run({design, "--merge", people, "--positions", "1-4", "-o", pdf});
+    EXPECT_EQ(r.out, "Wrote 5 sheets (20 labels) to " + pdf + "\n");
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    QFile::remove(pdf);
+
+    struct Case
+    {
+        QString csv;
+        QString message;
+    } cases[] = {
+        {csv("open.csv", "Name\nAnn\n\"Bob\nCarl\n"),
+         "open.csv, line 3: a quoted field starts on this line, but its closing quote is missing"},
+        {csv("empty.csv", ""), "The data file empty.csv is empty: its first line should name the columns"},
+        {csv("header.csv", "Name\r\n"), "The data file header.csv names its columns but holds no records to print"},
+        {path("none.csv"), "Cannot open the data file none.csv: No such file or directory"},
+    };
+    for (const Case &c : cases) {
+        r = run({fields, "--merge", c.csv, "-o", pdf, "--png", png});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "skprint: " + c.message + "\n");
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(pdf));
+    }
+
+    for (const QStringList &args : {QStringList{fields, "--merge", people, "--sheets", "2", "-o", pdf},
+                                    QStringList{fields, "--copies", "2", "-o", pdf},
+                                    QStringList{fields, "--merge", people, "--copies", "0", "-o", pdf},
+                                    QStringList{"--test-sheet", "--merge", people, "-o", pdf}}) {
+        r = run(args);
+        EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+}

@@ -6,7 +6,9 @@
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/PictureFileChooser.h"
 #include "platform/Canvas.h"
+#include "platform/IniFile.h"
 #include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ScreenCursor.h"
 #include "platform/TPicture.h"
 
@@ -31,9 +33,18 @@ namespace sw {
 namespace {
 
 const QString kErrorLoading = QStringLiteral("Error loading file!");
+// Where the configuration file keeps the folder pictures were last loaded from.
+const QString kIniFile = QStringLiteral("SK.INI");
+const QString kIniSection = QStringLiteral("Misc");
+const QString kIniFolderKey = QStringLiteral("ImageFolder");
 
-// What the preview shows for a picture: its image, or for a metafile the
-// box the label shows in its place.
+bool isMetafileExtension(const QString &ext)
+{
+    return ext == QLatin1String(".WMF") || ext == QLatin1String(".EMF");
+}
+
+// What the preview shows for a picture: its image, or a metafile drawn at
+// its own size (a new image's size when the metafile does not tell it).
 QPixmap previewPixmap(const TPicture &picture)
 {
     switch (picture.kind()) {
@@ -48,7 +59,7 @@ QPixmap previewPixmap(const TPicture &picture)
         image.fill(Qt::white);
         {
             Canvas canvas(&image);
-            TGImage::PaintPlaceholder(canvas, size.width(), size.height(), true);
+            canvas.StretchDraw(0, 0, size.width(), size.height(), picture);
         }
         return QPixmap::fromImage(image);
     }
@@ -117,7 +128,8 @@ TGImageBrowser::TGImageBrowser(QWidget *parent)
     });
     connect(mPreview, &TPicture::changed, this, [this] { showPreview(); });
 
-    setDirectory(QDir::currentPath());
+    applyPreviewMode();
+    setDirectory(StartFolder());
     ScreenCursor::set(ScreenCursor::Default);
 }
 
@@ -130,7 +142,24 @@ QStringList TGImageBrowser::Mask()
     return {QStringLiteral("*.BMP"), QStringLiteral("*.DIB"), QStringLiteral("*.JPG"),
             QStringLiteral("*.JIF"), QStringLiteral("*.PCX"), QStringLiteral("*.RLE"),
             QStringLiteral("*.TGA"), QStringLiteral("*.WMF"), QStringLiteral("*.ICO"),
-            QStringLiteral("*.PNG"), QStringLiteral("*.GIF"), QStringLiteral("*.JPEG")};
+            QStringLiteral("*.PNG"), QStringLiteral("*.GIF"), QStringLiteral("*.JPEG"),
+            QStringLiteral("*.EMF")};
+}
+
+QString TGImageBrowser::StartFolder()
+{
+    const IniFile ini(ProgramFolder::filePath(kIniFile));
+    const QString folder = ini.readString(kIniSection, kIniFolderKey);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::homePath();
+}
+
+void TGImageBrowser::RememberFolder(const QString &folder)
+{
+    IniFile ini(ProgramFolder::filePath(kIniFile));
+    if (ini.readString(kIniSection, kIniFolderKey) != folder)
+        ini.writeString(kIniSection, kIniFolderKey, folder); // a file that cannot be written is no matter here
 }
 
 void TGImageBrowser::setDirectory(const QString &path)
@@ -166,7 +195,7 @@ TPicture &TGImageBrowser::PreviewPicture() const
 void TGImageBrowser::loadPreview(const QString &path)
 {
     const QString ext = QLatin1Char('.') + QFileInfo(path).suffix().toUpper();
-    if (ext == QLatin1String(".BMP") || ext == QLatin1String(".WMF")) {
+    if (ext == QLatin1String(".BMP") || isMetafileExtension(ext)) {
         if (!mPreview->loadFromFile(path)) {
             mPreview->clear();
             MessageService::error(kErrorLoading);
@@ -228,6 +257,8 @@ bool TGImageBrowser::Browse(TGImage &image, QWidget *parent)
         browser.CBStretch()->setChecked(image.Stretch());
         browser.CBAutoSize()->setChecked(image.AutoSize());
         accepted = browser.exec() == QDialog::Accepted;
+        if (accepted && !browser.selectedFile().isEmpty())
+            RememberFolder(browser.directory());
         if (accepted) {
             try {
                 browser.applyTo(image);

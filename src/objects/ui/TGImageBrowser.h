@@ -3,7 +3,8 @@
 // list of the picture files in the chosen folder, a preview of the selected
 // file with "Stretch" and "AutoSize" options, and "Ok", "Cancel", "Help".
 // The preview holds the picture OK gives the image object: bitmaps and
-// metafiles as read, icons and every other raster format as bitmaps.
+// metafiles (.WMF, .EMF) as read, icons and every other raster format as
+// bitmaps.
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,12 @@ public:
     // The file list's patterns, matched without regard to case.
     static QStringList Mask();
 
+    // The folder a new browser shows: the one pictures were last loaded
+    // from (kept in the configuration file), or the home folder at first
+    // and when that folder is gone.
+    static QString StartFolder();
+    static void RememberFolder(const QString &folder);
+
     // Shows the folder in the tree and its picture files in the list.
     void setDirectory(const QString &path);
     QString directory() const;
@@ -59,8 +66,9 @@ public:
     void applyTo(TGImage &image) const;
 
     // The image-browsing run on the object: opens the window preset with the
-    // object's options and applies it on OK. The process's current folder
-    // is kept. True when the window was closed with OK.
+    // object's options and applies it on OK, remembering the folder of the
+    // chosen file. The process's current folder is kept. True when the
+    // window was closed with OK.
     static bool Browse(TGImage &image, QWidget *parent = nullptr);
 
     // Installs Browse as what the image tool opens on a new object and

@@ -1,6 +1,7 @@
 #include "objects/ui/TGetLabelText.h"
 
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/InsertFieldBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@ namespace sw {
 TGetLabelText::TGetLabelText(QWidget *parent)
     : QDialog(parent)
     , mLabelText(new QLineEdit(this))
+    , mInsertField(new InsertFieldBox(this))
 {
     setWindowTitle(QStringLiteral("Text"));
     mLabelText->setObjectName(QStringLiteral("LabelText"));
@@ -20,7 +22,12 @@ TGetLabelText::TGetLabelText(QWidget *parent)
     prompt->setBuddy(mLabelText);
     layout->addWidget(prompt);
     layout->addWidget(mLabelText);
+    layout->addWidget(mInsertField);
     layout->addLayout(new DialogButtons(this, HelpTopic));
+    connect(mInsertField, &InsertFieldBox::fieldChosen, this, [this](const QString &reference) {
+        mLabelText->insert(reference);
+        mLabelText->setFocus();
+    });
     mLabelText->setFocus();
 }
 

@@ -6,6 +6,8 @@ class QLineEdit;
 
 namespace sw {
 
+class InsertFieldBox;
+
 class TGetLabelText : public QDialog
 {
     Q_OBJECT
@@ -18,9 +20,12 @@ public:
     QString text() const;
     void setText(const QString &text);
     QLineEdit *LabelText() const { return mLabelText; }
+    // The data file's columns (shown only when one is chosen).
+    InsertFieldBox *InsertField() const { return mInsertField; }
 
 private:
     QLineEdit *mLabelText;
+    InsertFieldBox *mInsertField;
 };
 
 } // namespace sw

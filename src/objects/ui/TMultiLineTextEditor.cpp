@@ -3,6 +3,7 @@
 #include "objects/ObjectEditors.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/LabelSampleView.h"
 #include "platform/TFont.h"
 
@@ -17,6 +18,7 @@ namespace sw {
 TMultiLineTextEditor::TMultiLineTextEditor(QWidget *parent)
     : QDialog(parent)
     , mMemo(new QPlainTextEdit(this))
+    , mInsertField(new InsertFieldBox(this))
 {
     setWindowTitle(QStringLiteral("Multi-line Text Editor"));
     setSizeGripEnabled(true);
@@ -25,7 +27,12 @@ TMultiLineTextEditor::TMultiLineTextEditor(QWidget *parent)
     mMemo->setTabChangesFocus(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mMemo, 1);
+    layout->addWidget(mInsertField);
     layout->addLayout(new DialogButtons(this, HelpTopic));
+    connect(mInsertField, &InsertFieldBox::fieldChosen, this, [this](const QString &reference) {
+        mMemo->insertPlainText(reference);
+        mMemo->setFocus();
+    });
     resize(400, 250);
 
     connect(mMemo->document(), &QTextDocument::contentsChange, this, [this](int pos, int, int added) {

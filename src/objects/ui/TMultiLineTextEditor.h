@@ -8,6 +8,7 @@ class QPlainTextEdit;
 
 namespace sw {
 
+class InsertFieldBox;
 class TFont;
 
 class TMultiLineTextEditor : public QDialog
@@ -24,6 +25,8 @@ public:
     explicit TMultiLineTextEditor(QWidget *parent = nullptr);
 
     QPlainTextEdit *Memo() const { return mMemo; }
+    // The data file's columns (shown only when one is chosen).
+    InsertFieldBox *InsertField() const { return mInsertField; }
     // One entry per line; a final line break makes no extra empty line, and
     // an empty memo holds no lines.
     QStringList lines() const;
@@ -41,6 +44,7 @@ private:
     void enforceLimit();
 
     QPlainTextEdit *mMemo;
+    InsertFieldBox *mInsertField;
     int mChangePos = 0;
     int mChangeAdded = 0;
     bool mSettingText = false;

@@ -109,7 +109,7 @@ std::function<bool(QWidget *, QPrinter *)> &PrintCommands::systemPrintDialog()
 }
 
 void PrintCommands::printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &designPanel,
-                                   const LayoutWorkingCopy &layout)
+                                   const LayoutWorkingCopy &layout, const QString &designFile)
 {
     try {
         // The scratch file's record carries the measurements and the paper
@@ -130,6 +130,7 @@ void PrintCommands::printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &desi
         QCoreApplication::processEvents();
 
         auto window = std::make_unique<TLabelPrintPrep>(mainWindow);
+        window->setDesignFileName(designFile);
         window->setLabelLayout(layout.toLayout());
         QCoreApplication::processEvents();
         window->readDesign(scratch.name());

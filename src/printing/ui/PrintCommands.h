@@ -26,8 +26,11 @@ public:
     // on `mainWindow`, shows that window modally and deletes the scratch
     // file. The design panel is never printed from. Any failure is shown as
     // "An error was encountered trying Print/Preview.\r (possibly Printer
-    // Driver related)".
-    static void printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &designPanel, const LayoutWorkingCopy &layout);
+    // Driver related)". `designFile` is the label file the design was opened
+    // from or saved to (empty for a new design): the data file chosen in the
+    // window is remembered for it.
+    static void printOrPreview(QWidget *mainWindow, TGStickwellPanel32 &designPanel, const LayoutWorkingCopy &layout,
+                               const QString &designFile = QString());
 
     // The "Printer Fine-Tuning" dialog, centred on `parent`; its test sheet
     // is printed for `layout`. True when it closed with OK: the corrections

@@ -2,9 +2,15 @@
 
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
+#include "merge/DataFileError.h"
+#include "merge/MergeSession.h"
 #include "persistence/TGLabelObjectFiler.h"
+#include "platform/IniFile.h"
 #include "platform/MessageService.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ScreenInfo.h"
+#include "printing/LabelPicture.h"
+#include "printing/MergeCheck.h"
 #include "printing/PrintCheck.h"
 #include "printing/PrinterFineTuning.h"
 #include "printing/ui/PrintCommands.h"
@@ -16,8 +22,12 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,6 +39,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <limits>
 #include <memory>
 
 namespace sw {
@@ -36,6 +47,8 @@ namespace sw {
 namespace {
 const QColor kSelected(0xFF, 0x80, 0x80); // light red
 constexpr int kPageLabelHeight = 22;
+// The first record's label is shown at most this wide.
+constexpr int kFirstLabelWidth = 280;
 } // namespace
 
 // ---- the sheet picture ------------------------------------------------------------
@@ -182,6 +195,8 @@ void TLabelPrintPrep::buildControls()
     pagesRow->addStretch();
     settings->addLayout(pagesRow);
     settings->addWidget(LabelsPerPageCaption);
+    settings->addSpacing(10);
+    settings->addWidget(buildDataFileBox());
     settings->addStretch();
 
     auto *buttons = new QGridLayout;
@@ -213,11 +228,64 @@ void TLabelPrintPrep::buildControls()
     connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
+QGroupBox *TLabelPrintPrep::buildDataFileBox()
+{
+    DataFileBox = new QGroupBox(QStringLiteral("Labels from a data file"), this);
+    DataFileBox->setObjectName(QStringLiteral("DataFileBox"));
+    DataFileBox->setWhatsThis(QStringLiteral(
+        "Fills the labels from a CSV file saved by a spreadsheet: a text written as ${Column} prints the value of "
+        "that column, one label per record in the selected positions, on as many sheets as the records need."));
+    DataFileName = new QLabel(DataFileBox);
+    DataFileName->setObjectName(QStringLiteral("DataFileName"));
+    DataFileName->setWordWrap(true);
+    DataFileName->setTextFormat(Qt::PlainText);
+    ChooseDataFile = new QPushButton(QStringLiteral("Data &File..."), DataFileBox);
+    ChooseDataFile->setObjectName(QStringLiteral("ChooseDataFile"));
+    ChooseDataFile->setWhatsThis(QStringLiteral("Chooses the CSV file whose records fill the labels."));
+    ClearDataFile = new QPushButton(QStringLiteral("No &Data File"), DataFileBox);
+    ClearDataFile->setObjectName(QStringLiteral("ClearDataFile"));
+    ClearDataFile->setWhatsThis(QStringLiteral("Prints the design as it stands, fields as written."));
+    RecordCount = new QLabel(DataFileBox);
+    RecordCount->setObjectName(QStringLiteral("RecordCount"));
+    auto *copiesLabel = new QLabel(QStringLiteral("C&opies per record"), DataFileBox);
+    sCopiesPerRecord = new QSpinBox(DataFileBox);
+    sCopiesPerRecord->setObjectName(QStringLiteral("sCopiesPerRecord"));
+    sCopiesPerRecord->setRange(1, 9999);
+    sCopiesPerRecord->setWhatsThis(QStringLiteral("How many labels each record gets, one after the other."));
+    copiesLabel->setBuddy(sCopiesPerRecord);
+    FirstLabel = new QLabel(DataFileBox);
+    FirstLabel->setObjectName(QStringLiteral("FirstLabel"));
+    FirstLabel->setFrameShape(QFrame::Box);
+    FirstLabel->setToolTip(QStringLiteral("The first record's label"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(ChooseDataFile);
+    buttons->addWidget(ClearDataFile);
+    buttons->addStretch();
+    auto *copies = new QHBoxLayout;
+    copies->addWidget(copiesLabel);
+    copies->addWidget(sCopiesPerRecord);
+    copies->addStretch();
+    auto *box = new QVBoxLayout(DataFileBox);
+    box->addWidget(DataFileName);
+    box->addLayout(buttons);
+    box->addWidget(RecordCount);
+    box->addLayout(copies);
+    box->addWidget(FirstLabel, 0, Qt::AlignLeft);
+
+    connect(ChooseDataFile, &QPushButton::clicked, this, &TLabelPrintPrep::ChooseDataFileClick);
+    connect(ClearDataFile, &QPushButton::clicked, this, &TLabelPrintPrep::clearDataFile);
+    connect(sCopiesPerRecord, qOverload<int>(&QSpinBox::valueChanged), this, [this] { updateSheetCount(); });
+    useDataFile(std::nullopt);
+    return DataFileBox;
+}
+
 void TLabelPrintPrep::setLabelLayout(const TLabelLayout &layout)
 {
     mLayout = layout;
     LabelsPerPageCaption->setText(QStringLiteral("(%1 labels per page)").arg(layout.NumAcross * layout.NumDown));
     FormActivate();
+    updateFirstLabel();
 }
 
 void TLabelPrintPrep::readDesign(const QString &fileName)
@@ -225,6 +293,119 @@ void TLabelPrintPrep::readDesign(const QString &fileName)
     TLabelLayout ignored = mLayout;
     TGLabelObjectFiler().ReadLabelFile(*mLabelPanel, ignored, fileName);
     mLabelPanel->AttachAllObjects();
+    // The design's data file, as it reads now; one that no longer reads is
+    // dropped without a word (the user chooses again).
+    if (const std::optional<DataFile> &session = MergeSession::dataFile()) {
+        try {
+            useDataFile(DataFile::check(session->fileName));
+        } catch (const DataFileError &) {
+            useDataFile(std::nullopt);
+        }
+    }
+}
+
+// ---- labels from a data file ----------------------------------------------------
+
+void TLabelPrintPrep::useDataFile(const std::optional<DataFile> &file)
+{
+    mDataFile = file;
+    const bool merging = mDataFile.has_value();
+    if (merging)
+        DataFileName->setText(QDir::toNativeSeparators(mDataFile->fileName));
+    else
+        DataFileName->setText(QStringLiteral("None: every position prints the design as it stands."));
+    RecordCount->setText(merging ? DataFile::recordsText(mDataFile->records) : QString());
+    RecordCount->setVisible(merging);
+    ClearDataFile->setEnabled(merging);
+    sCopiesPerRecord->setEnabled(merging);
+    sNumberOfPagesToPrint->setEnabled(!merging);
+    if (merging) {
+        sNumberOfPagesToPrint->setMaximum(std::numeric_limits<int>::max());
+        updateSheetCount();
+    } else {
+        sNumberOfPagesToPrint->setMaximum(9999);
+        sNumberOfPagesToPrint->setValue(1);
+    }
+    updateFirstLabel();
+}
+
+void TLabelPrintPrep::updateSheetCount()
+{
+    if (mDataFile)
+        sNumberOfPagesToPrint->setValue(std::max(1, makeRequest(false).mergedSheets()));
+}
+
+void TLabelPrintPrep::updateFirstLabel()
+{
+    if (!mDataFile) {
+        FirstLabel->clear();
+        FirstLabel->hide();
+        return;
+    }
+    QImage picture = LabelPicture::render(*mLabelPanel, mLayout, mPixelsPerInch, mDataFile->columns,
+                                          mDataFile->firstRecord);
+    if (picture.width() > kFirstLabelWidth)
+        picture = picture.scaledToWidth(kFirstLabelWidth, Qt::SmoothTransformation);
+    FirstLabel->setPixmap(QPixmap::fromImage(picture));
+    FirstLabel->show();
+}
+
+bool TLabelPrintPrep::setDataFile(const QString &fileName)
+{
+    try {
+        useDataFile(DataFile::check(fileName));
+    } catch (const DataFileError &e) {
+        MessageService::information(e.message());
+        return false;
+    }
+    MergeSession::setDataFile(*mDataFile);
+    IniFile ini(ProgramFolder::filePath(QStringLiteral("SK.INI")));
+    MergeSession::remember(ini, mDesignFile, fileName);
+    return true;
+}
+
+void TLabelPrintPrep::clearDataFile()
+{
+    useDataFile(std::nullopt);
+    MergeSession::clear();
+    IniFile ini(ProgramFolder::filePath(QStringLiteral("SK.INI")));
+    MergeSession::remember(ini, mDesignFile, QString());
+}
+
+void TLabelPrintPrep::ChooseDataFileClick()
+{
+    // Data files are often kept beside the designs they fill.
+    QString start = ProgramFolder::documentsPath();
+    if (mDataFile)
+        start = mDataFile->fileName;
+    else if (!mDesignFile.isEmpty())
+        start = QFileInfo(mDesignFile).absolutePath();
+    QFileDialog dialog(this, QStringLiteral("Choose a Data File"), start,
+                       QStringLiteral("Spreadsheet data (*.csv *.txt *.tsv);;All files (*)"));
+    dialog.setObjectName(QStringLiteral("DataFileDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (mDataFile)
+        dialog.selectFile(mDataFile->fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    setDataFile(dialog.selectedFiles().first());
+}
+
+bool TLabelPrintPrep::checkMerge()
+{
+    const MergeCheck merge(*mLabelPanel, mDataFile->fileName);
+    if (merge.failed()) {
+        MessageService::information(merge.error());
+        return false;
+    }
+    // The file may have changed since it was chosen.
+    if (merge.dataFile().records != mDataFile->records || merge.dataFile().firstRecord != mDataFile->firstRecord)
+        useDataFile(merge.dataFile());
+    if (!merge.unknownFields().isEmpty()
+        && !MessageService::question(windowTitle(), merge.unknownFieldsWarning() + QStringLiteral("\r\rPrint anyway?")))
+        return false;
+    // Refusing objects print nothing on the labels whose values they refuse.
+    return merge.printable() || MessageService::question(windowTitle(), merge.question());
 }
 
 void TLabelPrintPrep::showEvent(QShowEvent *event)
@@ -246,6 +427,7 @@ void TLabelPrintPrep::FormActivate()
     PagePanel->setFixedSize(width, height);
     mPicture = std::make_unique<SheetPicture>(mLayout, mPixelsPerInch);
     sNumberOfPagesToPrint->setValue(1);
+    updateSheetCount();
     PaintBox1->update();
 }
 
@@ -267,6 +449,11 @@ PrintRequest TLabelPrintPrep::makeRequest(bool preview) const
     r.sheets = sNumberOfPagesToPrint->value();
     r.tuning = PrinterFineTuning::current();
     r.preview = preview;
+    if (mDataFile) {
+        r.dataFile = mDataFile->fileName;
+        r.records = mDataFile->records;
+        r.copiesPerRecord = sCopiesPerRecord->value();
+    }
     return r;
 }
 
@@ -293,6 +480,7 @@ void TLabelPrintPrep::FormMouseDown(const QPoint &picturePoint)
         return;
     mPositions[size_t(index)] = !mPositions[size_t(index)];
     PaintBox1->update(mPicture->positionRects()[index]);
+    updateSheetCount();
 }
 
 void TLabelPrintPrep::SelectAllClick()
@@ -301,6 +489,7 @@ void TLabelPrintPrep::SelectAllClick()
     r.selectAll(true);
     mPositions = r.positions;
     PaintBox1->update();
+    updateSheetCount();
 }
 
 void TLabelPrintPrep::SelectnoneClick()
@@ -309,6 +498,7 @@ void TLabelPrintPrep::SelectnoneClick()
     r.selectAll(false);
     mPositions = r.positions;
     PaintBox1->update();
+    updateSheetCount();
 }
 
 void TLabelPrintPrep::selectCurrentPrinter()
@@ -351,11 +541,16 @@ void TLabelPrintPrep::DoPrint()
     }
     // Objects that cannot print as they stand (a barcode with data its
     // symbology refuses) stop the run unless the user prints without them.
-    PrintCheck check(*mLabelPanel);
-    if (!check.ok()) {
-        if (!MessageService::question(windowTitle(), check.question()))
+    if (mDataFile) {
+        if (!checkMerge())
             return;
-        check.leaveOut();
+    } else {
+        PrintCheck check(*mLabelPanel);
+        if (!check.ok()) {
+            if (!MessageService::question(windowTitle(), check.question()))
+                return;
+            check.leaveOut();
+        }
     }
     // Failures cannot travel on through the window's event loop: they end
     // here with the print path's message, and the window stays usable.

@@ -5,6 +5,7 @@
 // printing (which marks the panel as printing and moves counters on) never
 // touches the design being edited.
 #include "layouts/TLabelLayout.h"
+#include "merge/DataFile.h"
 #include "printing/PrintRequest.h"
 #include "printing/SheetPicture.h"
 
@@ -12,8 +13,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -64,6 +67,19 @@ public:
     // says "Need at least one label selected" when no position is.
     void DoPrint();
 
+    // Labels from a data file. The window starts with the data file of the
+    // design being edited (MergeSession); a file chosen here becomes the
+    // session's and is remembered for the design's label file.
+    void setDesignFileName(const QString &fileName) { mDesignFile = fileName; }
+    // Checks the file from end to end and fills the labels from it; a
+    // problem is shown and leaves the window as it was. True when in use.
+    bool setDataFile(const QString &fileName);
+    // Prints the design as it stands again.
+    void clearDataFile();
+    const std::optional<DataFile> &dataFile() const { return mDataFile; }
+    // "Data &File...": a file window for the data file.
+    void ChooseDataFileClick();
+
     // Controls, named as the user's documentation names them.
     QWidget *PagePanel = nullptr;
     QLabel *PageLabel = nullptr;
@@ -80,6 +96,13 @@ public:
     QPushButton *PrinterSetupButton = nullptr;
     QPushButton *Helpbutton = nullptr;
     QToolButton *MouseHelpButton = nullptr;
+    QGroupBox *DataFileBox = nullptr;
+    QLabel *DataFileName = nullptr;
+    QPushButton *ChooseDataFile = nullptr;
+    QPushButton *ClearDataFile = nullptr;
+    QLabel *RecordCount = nullptr;
+    QSpinBox *sCopiesPerRecord = nullptr;
+    QLabel *FirstLabel = nullptr; // the first record's label
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -92,6 +115,14 @@ private:
     void paintPicture(QPainter &painter);
     void selectCurrentPrinter();
     void buildControls();
+    QGroupBox *buildDataFileBox();
+    void useDataFile(const std::optional<DataFile> &file);
+    // The sheet count the records need (the page count is then theirs).
+    void updateSheetCount();
+    void updateFirstLabel();
+    // Merged runs: the data file checked again, the user asked about
+    // unknown fields and unprintable records. False: do not print.
+    bool checkMerge();
 
     int mPixelsPerInch;
     TLabelLayout mLayout;
@@ -101,6 +132,8 @@ private:
     bool mActivated = false;
     std::unique_ptr<TGStickwellPanel32> mLabelPanel;
     std::unique_ptr<TReportPrinter> ReportPrinter1;
+    QString mDesignFile;
+    std::optional<DataFile> mDataFile;
 };
 
 // The sheet picture: paints through the window and passes clicks to it.
