@@ -199,7 +199,6 @@ TEST_F(Composer, AStopWaitingInTheEventQueueEndsTheRun)
     composer.setUpReport(report);
     QTimer::singleShot(0, [&composer] { composer.requestStop(); });
     report.Execute();
-    EXPECT_GT(recorder->printedAt.size(), 0);
     EXPECT_LT(recorder->printedAt.size(), 200 * 30);
     EXPECT_TRUE(composer.stopRequested());
 }
