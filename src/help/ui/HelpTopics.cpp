@@ -1,5 +1,12 @@
 #include "help/ui/HelpTopics.h"
 
+// Resources of a static library must be registered by name, outside any
+// namespace.
+static void initHelpResources()
+{
+    Q_INIT_RESOURCE(help);
+}
+
 namespace sw {
 
 namespace {
@@ -15,6 +22,15 @@ QUrl page(const QString &file, const QString &section = QString())
 }
 
 } // namespace
+
+void HelpTopics::registerResources()
+{
+    static const bool registered = [] {
+        initHelpResources();
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
 
 QUrl HelpTopics::contentsUrl()
 {

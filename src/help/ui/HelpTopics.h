@@ -35,6 +35,8 @@ public:
     // The page (and section) for a context number; the contents page for a
     // number no page claims, and for 0.
     static QUrl urlForContext(int context);
+    // Makes the pages and pictures of the help available; idempotent.
+    static void registerResources();
 };
 
 } // namespace sw

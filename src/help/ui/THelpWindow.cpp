@@ -9,17 +9,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-// Resources of a static library must be registered by name, outside any
-// namespace.
-static void initHelpResources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(help);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
-
 namespace sw {
 
 namespace {
@@ -39,7 +28,7 @@ THelpWindow::THelpWindow(QWidget *parent)
     , mBack(new QPushButton(QStringLiteral("&Back"), this))
     , mForward(new QPushButton(QStringLiteral("&Forward"), this))
 {
-    initHelpResources();
+    HelpTopics::registerResources();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
