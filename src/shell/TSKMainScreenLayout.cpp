@@ -292,12 +292,6 @@ QPushButton *TSKMainScreen::addBarButton(QWidget *bar, const char *name, int lef
     b->setAutoDefault(false);
     if (!hint.isEmpty())
         b->setToolTip(hintText(hint));
-    // The context-help pop-up menu.
-    auto *whatsThis = new QAction(QStringLiteral("What's this?"), b);
-    whatsThis->setObjectName(QStringLiteral("Whatsthis"));
-    connect(whatsThis, &QAction::triggered, this, &TSKMainScreen::WhatsthisClick);
-    b->addAction(whatsThis);
-    b->setContextMenuPolicy(Qt::ActionsContextMenu);
     return b;
 }
 
