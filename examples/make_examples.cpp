@@ -13,6 +13,7 @@
 #include "objects/TGLineShape.h"
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGPRichBaseLabel.h"
 #include "objects/TSuperShape.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/ScreenInfo.h"
@@ -21,6 +22,7 @@
 #include "platform/TPen.h"
 #include "platform/TPicture.h"
 #include "platform/TStringList.h"
+#include "richtext/TWPRTFTextIo.h"
 #include "surface/SavedDesign.h"
 #include "surface/TGStickwellPanel32.h"
 
@@ -185,6 +187,28 @@ void superShapeSticker(TGStickwellPanel32 &panel)
     text(panel, QStringLiteral("NEW!"), QRect(40, 90, 154, 48), 30, fsBold, clWhite, taCenter);
 }
 
+// A shipping label: the address as one rich-text block with mixed fonts.
+void shippingLabel(TGStickwellPanel32 &panel)
+{
+    text(panel, QStringLiteral("SHIP TO"), QRect(12, 8, 120, 18), 9, fsBold, clMaroon);
+    auto *address = new TGPRichBaseLabel;
+    TWPRTFTextIo document;
+    document.setRtf(QByteArrayLiteral(
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+        "{\\f1\\froman\\fcharset0 Times New Roman;}}"
+        "{\\colortbl;\\red0\\green0\\blue128;}"
+        "\\pard\\plain\\f0\\fs28\\b\\cf1 Harbour Books Ltd\\par"
+        "\\pard\\plain\\f1\\fs22\\i Attn: Receiving, Dock 2\\par"
+        "\\pard\\plain\\f0\\fs22 17 Quay Street\\line Bristol BS1 4QA\\par}"));
+    address->SetRTFText(document);
+    address->SetTransparent(true);
+    address->SetBorderStyle(bsNone);
+    panel.PlaceObject(address, QRect(12, 28, 340, 110));
+    address->Loaded(); // on the panel: it paints through the panel's master
+
+    text(panel, QStringLiteral("FRAGILE"), QRect(230, 280, 130, 26), 14, fsBold, clRed, taRightJustify);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -207,6 +231,9 @@ int main(int argc, char **argv)
          nameBadge},
         {"supershape-sticker.sk", layout("Avery 5294 Round", 2.5, 2.5, 3, 4, 0.425, 0.21, 2.75, 2.515, "EL", "MISC LABELS"),
          superShapeSticker},
+        {"shipping-label.sk", layout("Avery 5164 Shipping", 3.3333, 4, 2, 3, 0.5, 0.1563, 4.1875, 3.3333, "RR",
+                "ADDRESS/SHIPPING LABELS"),
+         shippingLabel},
     };
     for (const Example &e : examples) {
         const QString file = folder.filePath(QLatin1String(e.file));

@@ -1,5 +1,9 @@
 #include "objects/SymbolFontMap.h"
 
+#include "platform/Canvas.h"
+#include "platform/Rounding.h"
+#include "platform/TFont.h"
+
 #include <QFile>
 #include <QTextStream>
 #include <array>
@@ -89,6 +93,18 @@ void SymbolFontMap::forDisplay(const QString &face, const QString &text, QString
         *displayFace = face;
         *displayText = text;
     }
+}
+
+QString SymbolFontMap::selectFont(Canvas &canvas, const TFont &font, float scale, const QString &text)
+{
+    TFont *f = canvas.Font();
+    f->Assign(font);
+    if (scale != 1.0f)
+        f->setSize(truncTowardZero(font.size() * static_cast<double>(scale)));
+    QString face, shown;
+    forDisplay(font.name(), text, &face, &shown);
+    f->setName(face);
+    return shown;
 }
 
 } // namespace sw

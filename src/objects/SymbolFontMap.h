@@ -9,6 +9,9 @@
 
 namespace sw {
 
+class Canvas;
+class TFont;
+
 class SymbolFontMap
 {
 public:
@@ -28,6 +31,9 @@ public:
     // unless the face is WingDings.
     static void forDisplay(const QString &face, const QString &text, QString *displayFace,
                            QString *displayText);
+    // Sets the canvas font to `font`, its size Trunc(size x scale) when the
+    // scale is not 1, in the face that draws it; returns the text to draw.
+    static QString selectFont(Canvas &canvas, const TFont &font, float scale, const QString &text);
 };
 
 } // namespace sw

@@ -217,14 +217,7 @@ void TGBaseLabel::BoundsChanged()
 
 QString TGBaseLabel::SelectFont(Canvas &canvas) const
 {
-    TFont *f = canvas.Font();
-    f->Assign(*mFont);
-    if (ScaleFactor() != 1.0f)
-        f->setSize(truncTowardZero(mFont->size() * static_cast<double>(ScaleFactor())));
-    QString face, text;
-    SymbolFontMap::forDisplay(mFont->name(), mCaption, &face, &text);
-    f->setName(face);
-    return text;
+    return SymbolFontMap::selectFont(canvas, *mFont, ScaleFactor(), mCaption);
 }
 
 void TGBaseLabel::Layout(Canvas &canvas)

@@ -1,15 +1,13 @@
 #include "objects/TSuperShape.h"
 
 #include "objects/ObjectEditors.h"
+#include "objects/SurfaceFill.h"
 #include "objects/TGPanelHost.h"
 #include "platform/Canvas.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenInfo.h"
 #include "report/TBaseReport.h"
 
-#include <QGuiApplication>
-#include <QPainter>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -17,8 +15,6 @@
 namespace sw {
 
 namespace {
-
-int gScreenColorCountOverride = 0;
 
 // Removes a report region however the drawing in between ends.
 class ReportRegionGuard
@@ -469,29 +465,7 @@ QRegion TSuperShape::OutlineRegion(const Box &b) const
 
 QSize TSuperShape::ScreenTileSize(const QImage &bitmap) const
 {
-    int tw = bitmap.width(), th = bitmap.height();
-    if (mSurfaceType == stBrushImage && ScaleFactor() != 1.0f) {
-        tw = truncTowardZero(tw * static_cast<double>(ScaleFactor()));
-        th = truncTowardZero(th * static_cast<double>(ScaleFactor()));
-    }
-    // A texture scaled below one pixel still tiles, one pixel at a time.
-    return QSize(std::max(tw, 1), std::max(th, 1));
-}
-
-int TSuperShape::ScreenColorCount()
-{
-    if (gScreenColorCountOverride > 0)
-        return gScreenColorCountOverride;
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const int depth = screen ? screen->depth() : 0;
-    if (depth <= 0 || depth > 30)
-        return depth > 30 ? (1 << 30) : 256;
-    return 1 << depth;
-}
-
-void TSuperShape::overrideScreenColorCount(int count)
-{
-    gScreenColorCountOverride = count;
+    return SurfaceFill::screenTileSize(bitmap, mSurfaceType == stBrushImage, ScaleFactor());
 }
 
 // ---- screen -----------------------------------------------------------------------------------
@@ -556,10 +530,7 @@ void TSuperShape::Paint(Canvas &canvas, const PaintContext &context)
         if (!clip.isEmpty()) {
             canvas.SaveClip();
             canvas.SelectClipRegion(clip);
-            const QSize tile = ScreenTileSize(*bitmap);
-            for (int y = 0; y < Height(); y += tile.height())
-                for (int x = 0; x < Width(); x += tile.width())
-                    canvas.StretchDraw(x, y, x + tile.width(), y + tile.height(), *bitmap);
+            SurfaceFill::paintTiles(canvas, *bitmap, ScreenTileSize(*bitmap), Width(), Height());
             canvas.RestoreClip();
         }
     }
@@ -611,39 +582,6 @@ QVector<QPoint> TSuperShape::devicePoints(const Box &b, const QPoint &deviceOrig
     return device;
 }
 
-void TSuperShape::printTiles(TBaseReport &report, const QImage &bitmap, int dl, int dt, int dw, int dh,
-                             double sx, double sy)
-{
-    const double ppx = report.PixelsPerInchX(), ppy = report.PixelsPerInchY();
-    // Tiles of no size would never end the rows; they print one pixel wide.
-    const int tw = std::max(1, roundHalfEven(bitmap.width() * sx));
-    const int th = std::max(1, roundHalfEven(bitmap.height() * sy));
-    const TGPanelHost *host = panel();
-    if (host && host->previewMode() && ScreenColorCount() <= 256) {
-        // Few screen colours: the tiles are put together first and the
-        // preview gets one bitmap.
-        QImage whole(dw + 1, dh + 1, QImage::Format_RGB32);
-        whole.fill(Qt::white);
-        {
-            QPainter painter(&whole);
-            for (int j = 0; j * th < dh + th; ++j)
-                for (int i = 0; i * tw < dw + tw; ++i)
-                    painter.drawImage(QRect(i * tw, j * th, tw, th), bitmap);
-        }
-        report.PrintBitmapRect(dl / ppx, dt / ppy, (dl + dw) / ppx, (dt + dh) / ppy, whole);
-        return;
-    }
-    for (int j = 0; j * th < dh + th; ++j) {
-        for (int i = 0; i * tw < dw + tw; ++i) {
-            const double x = (dl + i * tw) / ppx;
-            const double y = (dt + j * th) / ppy;
-            // A hundredth of an inch more each way, so that neighbouring
-            // tiles overlap and leave no gaps.
-            report.PrintBitmapRect(x, y, x + tw / ppx + 0.01, y + th / ppy + 0.01, bitmap);
-        }
-    }
-}
-
 void TSuperShape::PrintTo(TBaseReport &report, double xOff, double yOff)
 {
     const double p = ScreenInfo::pixelsPerInch();
@@ -690,25 +628,18 @@ void TSuperShape::PrintTo(TBaseReport &report, double xOff, double yOff)
         const int dw = roundHalfEven(Width() * sx);
         const int dh = roundHalfEven(Height() * sy);
         if (mSurfaceType == stGradientFill) {
-            report.SetPen(clBlack, psSolid, -1, pmCopy);
             // The gradient runs a quarter inch below the object; the clip
             // region cuts it.
-            const int areaW = dw + 1;
-            const int areaH = dh + 1 + truncTowardZero(0.25 * ppy);
-            GradientFill::forEachBand(mFillDirection, mBackColor, mGradientToColor, areaW, areaH,
-                                      [&](const QRect &band, QRgb color) {
-                                          report.SetBrush(fromQColor(QColor(color)), bsSolid);
-                                          TDeviceRect rect;
-                                          rect.left = band.left() + dl - unprintableLeft;
-                                          rect.top = band.top() + dt - unprintableTop;
-                                          rect.right = rect.left + band.width();
-                                          rect.bottom = rect.top + band.height();
-                                          report.FillRect(rect);
-                                      });
+            const QRect area(dl - unprintableLeft, dt - unprintableTop, dw + 1,
+                             dh + 1 + truncTowardZero(0.25 * ppy));
+            SurfaceFill::printGradient(report, mFillDirection, mBackColor, mGradientToColor, area, area);
         } else {
             const QImage &bitmap = mSurfaceType == stBrushPattern ? SolidBitmap() : mImage->image();
+            const TGPanelHost *host = panel();
+            // In a preview on a screen of few colours the tiles go as one picture.
+            const bool asOne = host && host->previewMode() && SurfaceFill::screenColorCount() <= 256;
             if (!bitmap.isNull() && bitmap.width() > 0 && bitmap.height() > 0)
-                printTiles(report, bitmap, dl, dt, dw, dh, sx, sy);
+                SurfaceFill::printTiles(report, bitmap, dl, dt, dw, dh, sx, sy, asOne);
         }
     }
 

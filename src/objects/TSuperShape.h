@@ -178,11 +178,6 @@ public:
     // for the texture at a ScaleFactor other than 1 (never below 1).
     QSize ScreenTileSize(const QImage &bitmap) const;
 
-    // The screen's colour count used by printing (256 when unknown);
-    // tests may fix it (0 restores the screen's).
-    static int ScreenColorCount();
-    static void overrideScreenColorCount(int count);
-
     void Loaded() override;
     // A bounds change only marks the gradient out of date; the change is
     // reported to the panel at the end of the next Paint.
@@ -200,8 +195,6 @@ private:
                       const QPoint &deviceOrigin, double sx, double sy);
     // The polygon of box in device pixels of the report.
     QVector<QPoint> devicePoints(const Box &box, const QPoint &deviceOrigin, double sx, double sy) const;
-    void printTiles(TBaseReport &report, const QImage &bitmap, int dl, int dt, int dw, int dh,
-                    double sx, double sy);
 
     TColor mBackColor = clRed;
     TFillDirection mFillDirection = GradientFill::gdUp;

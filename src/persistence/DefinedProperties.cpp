@@ -4,6 +4,7 @@
 #include "persistence/StreamErrors.h"
 #include "persistence/TReader.h"
 #include "persistence/TWriter.h"
+#include "platform/TColorArrayClass.h"
 #include "platform/TPicture.h"
 #include "platform/TStringList.h"
 
@@ -18,6 +19,11 @@ namespace {
 
 const QString kStrings = QStringLiteral("Strings");
 const QString kData = QStringLiteral("Data");
+const QString kXSize = QStringLiteral("XSize");
+const QString kYSize = QStringLiteral("YSize");
+const QString kColors = QStringLiteral("Colors");
+// A colour array larger than this is taken for a damaged stream.
+constexpr qint64 kMaxColorCells = 1 << 16;
 // A graphic's class name inside a picture's data is at most this long.
 constexpr int kMaxGraphicClassName = 63;
 
@@ -77,6 +83,36 @@ void setPictureFromBinary(TPicture &picture, const QByteArray &binary)
         invalidValue();
 }
 
+// One of a colour array's three values; false when the name is none of them.
+bool readColorArray(TReader &reader, TColorArrayClass &colors, const QString &name)
+{
+    const bool isX = name.compare(kXSize, Qt::CaseInsensitive) == 0;
+    if (isX || name.compare(kYSize, Qt::CaseInsensitive) == 0) {
+        const qint32 size = reader.ReadInteger();
+        const qint64 other = isX ? colors.YSize() : colors.XSize();
+        if (size < 0 || size > kMaxColorCells || qint64(size) * other > kMaxColorCells)
+            invalidValue();
+        if (isX)
+            colors.setXSize(size);
+        else
+            colors.setYSize(size);
+        return true;
+    }
+    if (name.compare(kColors, Qt::CaseInsensitive) != 0)
+        return false;
+    QVector<TColor> values;
+    reader.ReadListBegin();
+    while (!reader.EndOfList()) {
+        if (values.size() >= colors.count())
+            invalidValue();
+        values.append(reader.ReadInteger());
+    }
+    reader.ReadListEnd();
+    if (!colors.setFromStreamOrder(colors.XSize(), colors.YSize(), values))
+        invalidValue();
+    return true;
+}
+
 // Binary values declared through the "definedBinary" class info.
 QStringList declaredBinaries(const QObject *object)
 {
@@ -114,6 +150,16 @@ void writeAll(TWriter &writer, QObject *object, const QString &path)
                 writer.WriteString(line);
             writer.WriteListEnd();
         }
+    } else if (auto *colors = qobject_cast<TColorArrayClass *>(object)) {
+        writer.WriteStr(path + kXSize);
+        writer.WriteInteger(colors->XSize());
+        writer.WriteStr(path + kYSize);
+        writer.WriteInteger(colors->YSize());
+        writer.WriteStr(path + kColors);
+        writer.WriteListBegin();
+        for (TColor c : colors->streamOrder())
+            writer.WriteInteger(c);
+        writer.WriteListEnd();
     } else if (auto *picture = qobject_cast<TPicture *>(object)) {
         if (!picture->isEmpty()) {
             writer.WriteStr(path + kData);
@@ -143,6 +189,9 @@ bool read(TReader &reader, QObject *object, const QString &name)
             list->setStrings(lines);
             return true;
         }
+    } else if (auto *colors = qobject_cast<TColorArrayClass *>(object)) {
+        if (readColorArray(reader, *colors, name))
+            return true;
     } else if (auto *picture = qobject_cast<TPicture *>(object)) {
         if (name.compare(kData, Qt::CaseInsensitive) == 0) {
             setPictureFromBinary(*picture, reader.ReadBinary());

@@ -3,6 +3,9 @@
 // published properties, each under a name of its own. The stream knows
 //   - a TStringList's "Strings": vaList, one string per line, vaNull;
 //     written only when the list is not empty;
+//   - a TColorArrayClass's "XSize" and "YSize" (integers, always written)
+//     and "Colors": vaList of integers column by column, vaNull; reading
+//     takes the sizes first and refuses a list of another length;
 //   - a TPicture's "Data": vaBinary holding the graphic's class name as a
 //     short string ("TBitmap", "TIcon", "TMetafile"), then the graphic's
 //     data (a bitmap's is a 4-byte length and a BMP file, the others' their

@@ -693,6 +693,31 @@ QSize Canvas::TextExtent(const QString &text)
     return QSize(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
 }
 
+QPainterPath Canvas::TextPath(int x, int y, const QString &text)
+{
+    ensureFont();
+    const QFontMetrics fm(mQFont, mPainter->device());
+    QPainterPath glyphs;
+    glyphs.addText(QPointF(0, fm.ascent()), mQFont, text);
+    QTransform place = QTransform::fromTranslate(x, y);
+    if (mEscapement != 0)
+        place.rotate(-mEscapement / 10.0);
+    return place.map(glyphs);
+}
+
+void Canvas::StrokePath(const QPainterPath &path)
+{
+    if (mPen->style() == psClear || path.isEmpty())
+        return;
+    mPainter->save();
+    resetMode();
+    mPainter->setRenderHint(QPainter::Antialiasing, true);
+    mPainter->setBrush(Qt::NoBrush);
+    mPainter->setPen(makeQPen(mPen->width(), false));
+    mPainter->drawPath(path);
+    mPainter->restore();
+}
+
 TTextMetric Canvas::textMetrics()
 {
     ensureFont();
@@ -728,12 +753,20 @@ void Canvas::applyClip()
         mPainter->setClipRegion(mClip.translated(-mOrigin));
     else
         mPainter->setClipRegion(QRegion(), Qt::NoClip);
+    if (mHasClipPath) {
+        const bool smooth = mPainter->testRenderHint(QPainter::Antialiasing);
+        mPainter->setRenderHint(QPainter::Antialiasing, true);
+        mPainter->setClipPath(mClipPath.translated(-mOrigin), mHasClip ? Qt::IntersectClip : Qt::ReplaceClip);
+        mPainter->setRenderHint(QPainter::Antialiasing, smooth);
+    }
 }
 
 void Canvas::SelectClipRegion(const QRegion &region)
 {
     mHasClip = !region.isEmpty();
     mClip = region.translated(mOrigin);
+    mHasClipPath = false;
+    mClipPath = QPainterPath();
     applyClip();
 }
 
@@ -745,18 +778,37 @@ void Canvas::IntersectClipRect(int x1, int y1, int x2, int y2)
     applyClip();
 }
 
+void Canvas::SelectClipPath(const QPainterPath &path)
+{
+    mHasClip = false;
+    mClip = QRegion();
+    mHasClipPath = true;
+    mClipPath = path.translated(mOrigin);
+    applyClip();
+}
+
+void Canvas::IntersectClipPath(const QPainterPath &path)
+{
+    const QPainterPath onDevice = path.translated(mOrigin);
+    mClipPath = mHasClipPath ? mClipPath.intersected(onDevice) : onDevice;
+    mHasClipPath = true;
+    applyClip();
+}
+
 void Canvas::SaveClip()
 {
-    mClipStack.append(mClip);
-    mHasClipStack.append(mHasClip);
+    mClipStack.append({mClip, mHasClip, mClipPath, mHasClipPath});
 }
 
 void Canvas::RestoreClip()
 {
     if (mClipStack.isEmpty())
         return;
-    mClip = mClipStack.takeLast();
-    mHasClip = mHasClipStack.takeLast();
+    const SavedClip saved = mClipStack.takeLast();
+    mClip = saved.region;
+    mHasClip = saved.hasRegion;
+    mClipPath = saved.path;
+    mHasClipPath = saved.hasPath;
     applyClip();
 }
 

@@ -41,6 +41,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
@@ -140,13 +141,31 @@ public:
     // The realised font (escapement not applied).
     QFont currentQFont();
 
+    // Paths. The outlines of the glyphs TextOut would draw at the same
+    // origin, turned by the escapement; what the path operations of a
+    // device context collect between beginning and ending a path.
+    QPainterPath TextPath(int x, int y, const QString &text);
+    // Draws the path's outline with the pen (colour, width, style; dashes
+    // for widths 0 and 1 as elsewhere), smoothed, without touching the
+    // inside. psClear draws nothing.
+    void StrokePath(const QPainterPath &path);
+
     // Clipping. The clip applies to all drawing until changed; an empty
     // QRegion in SelectClipRegion removes the clip.
     void SelectClipRegion(const QRegion &region);
     void IntersectClipRect(int x1, int y1, int x2, int y2);
     void RemoveClip() { SelectClipRegion(QRegion()); }
+    // The clip region (a path clip is not part of it).
     bool hasClip() const { return mHasClip; }
     QRegion clipRegion() const { return mClip.translated(-mOrigin); }
+    // Clips to the inside of a path (its own fill rule), with smoothed
+    // edges: SelectClipPath replaces the clip in force, IntersectClipPath
+    // narrows it. A region given later replaces the path too; SaveClip and
+    // RestoreClip keep both. Glyph outlines stay outlines on a vector
+    // device such as a PDF.
+    void SelectClipPath(const QPainterPath &path);
+    void IntersectClipPath(const QPainterPath &path);
+    bool hasClipPath() const { return mHasClipPath; }
 
     // Moves the coordinate origin to device point (x, y): everything drawn
     // afterwards, and every clip region given afterwards, is relative to it.
@@ -196,8 +215,16 @@ private:
     bool mHasClip = false;
     QRegion mClip; // device coordinates
     QPoint mOrigin;
-    QVector<QRegion> mClipStack;
-    QVector<bool> mHasClipStack;
+    bool mHasClipPath = false;
+    QPainterPath mClipPath; // device coordinates
+    struct SavedClip
+    {
+        QRegion region;
+        bool hasRegion;
+        QPainterPath path;
+        bool hasPath;
+    };
+    QVector<SavedClip> mClipStack;
     bool mFontDirty = true;
     QFont mQFont;
 };

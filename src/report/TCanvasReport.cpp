@@ -3,7 +3,6 @@
 #include "platform/Canvas.h"
 #include "platform/TPicture.h"
 
-#include <QBitmap>
 #include <QPainter>
 #include <QPicture>
 
@@ -501,26 +500,6 @@ void TCanvasReport::doClipOff()
 
 // ---- paths ------------------------------------------------------------------------------------------
 
-QRegion TCanvasReport::pathRegion() const
-{
-    // The pixels the path fills, found by filling it once: exact for text
-    // outlines with holes and overlapping contours alike.
-    const QRect bounds = mPath.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    if (bounds.isEmpty() || bounds.width() > 20000 || bounds.height() > 20000)
-        return QRegion();
-    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
-    {
-        QPainter p(&mask);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.translate(-bounds.topLeft());
-        p.fillPath(mPath, Qt::black);
-    }
-    QRegion region(QBitmap::fromImage(mask.createAlphaMask()));
-    region.translate(bounds.topLeft());
-    return region;
-}
-
 void TCanvasReport::doPathCommand(int command)
 {
     switch (command) {
@@ -532,14 +511,19 @@ void TCanvasReport::doPathCommand(int command)
         mInPath = false;
         return;
     case pathSelectClip:
+        // The path itself becomes the clip, so that on a vector device
+        // (PDF) text cut out of a fill keeps its glyph outlines.
         mInPath = false;
-        selectClip(pathRegion());
+        if (mPath.isEmpty())
+            selectClip(QRegion());
+        else
+            mCanvas->SelectClipPath(mPath);
         break;
     case pathStroke:
     case pathStrokeAndFill: {
         mInPath = false;
         mPainter->save();
-        mPainter->setRenderHint(QPainter::Antialiasing, false);
+        mPainter->setRenderHint(QPainter::Antialiasing, true);
         if (command == pathStrokeAndFill)
             mPainter->fillPath(mPath, qBrush());
         mPainter->strokePath(mPath, qPen());

@@ -72,7 +72,6 @@ protected:
 private:
     void applyState();
     void selectClip(const QRegion &region);
-    QRegion pathRegion() const;
     QBrush qBrush() const;
     QPen qPen() const;
     // Draws text with its baseline's left end at the device point, turned

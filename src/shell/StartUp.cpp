@@ -6,6 +6,7 @@
 #include "objects/ui/TBarcodeProperties.h"
 #include "objects/ui/TGImageBrowser.h"
 #include "objects/ui/TSuperShapeProperties.h"
+#include "objects/ui/TSuperTextProperties.h"
 #include "objects/ui/TMultiLineTextEditor.h"
 #include "objects/ui/TRichTextLabelEditor.h"
 #include "objects/ui/WidgetMenuPresenter.h"
@@ -32,6 +33,7 @@ void installWindowServices()
     TMultiLineTextEditor::install();
     TGImageBrowser::install();
     TSuperShapeProperties::install();
+    TSuperTextProperties::install();
     TBarcodeProperties::install();
     TRichTextLabelEditor::install();
     DialogButtons::helpHandler = [](int topic) { THelpWindow::showContext(topic, QApplication::activeWindow()); };

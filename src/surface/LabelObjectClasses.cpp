@@ -8,6 +8,7 @@
 #include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
 #include "objects/TGPRichBaseLabel.h"
+#include "objects/TGSuperText.h"
 #include "objects/TGSymbolLabel.h"
 #include "objects/TSuperShape.h"
 #include "persistence/ClassRegistry.h"
@@ -29,6 +30,7 @@ void registerLabelObjectClasses()
     RegisterClass<TSuperShape>();
     RegisterClass<TGCounterLabel>();
     RegisterClass<TGPRichBaseLabel>();
+    RegisterClass<TGSuperText>();
     // Kinds this program added, after all of the above.
     RegisterClass<TGBarcode>();
 }

@@ -2,37 +2,14 @@
 // Helpers for the label object tests: stream round trips, painting an
 // object alone, looking at ink, and a screen resolution for one test.
 #include "objects/TGGraphicControl.h"
-#include "persistence/TReader.h"
-#include "persistence/TWriter.h"
 #include "platform/Canvas.h"
 #include "platform/ScreenInfo.h"
 
-#include <QBuffer>
+#include "../persistence/StreamRoundTrip.h"
+
 #include <QImage>
 
 namespace sw::test {
-
-inline QByteArray write(QObject *object)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    TWriter writer(&buffer);
-    writer.WriteRootComponent(object);
-    writer.FlushBuffer();
-    return buffer.data();
-}
-
-template <class T>
-T *readBack(QObject *parent, const QByteArray &data)
-{
-    QBuffer buffer;
-    buffer.setData(data + QByteArray(1, '\0')); // the end of the component list
-    buffer.open(QIODevice::ReadOnly);
-    TReader reader(&buffer);
-    T *result = nullptr;
-    reader.ReadComponents(nullptr, parent, [&](QObject *c) { result = qobject_cast<T *>(c); });
-    return result;
-}
 
 // The object painted alone on a white image of its own size.
 inline QImage paint(TGGraphicControl &object, bool placeholders = true)

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,30 @@ TEST_F(ImageBrowserTest, ListsPictureFilesWhateverTheCase)
                            QStringLiteral("SHOUT.BMP")}));
     EXPECT_FALSE(browser.selectFile(path("notes.txt")));
     EXPECT_TRUE(browser.selectedFile().isEmpty());
+}
+
+TEST_F(ImageBrowserTest, TheTreeShowsADeepFolderOnceItsParentsAreRead)
+{
+    // Many folders above and beside it, read in the background: the tree
+    // still ends up showing it, with its name.
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("side%1").arg(i, 2, 10, QLatin1Char('0'))));
+    const QString deep = dir.filePath(QStringLiteral("side39/a/b/c/d/e/pictures"));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    TGImageBrowser browser;
+    browser.show();
+    browser.setDirectory(deep);
+    auto *tree = browser.findChild<QTreeView *>(QStringLiteral("DirectoryListBox1"));
+    ASSERT_NE(tree, nullptr);
+    // Its row in view, and its name starting in the left half.
+    const auto shown = [tree] {
+        const QModelIndex current = tree->currentIndex();
+        const QRect cell = tree->visualRect(current);
+        const QRect view = tree->viewport()->rect();
+        return current.data().toString() == QStringLiteral("pictures") && cell.top() >= 0
+               && cell.bottom() <= view.bottom() && cell.left() >= 0 && cell.left() < view.width() / 2;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(shown, 10000));
 }
 
 TEST_F(ImageBrowserTest, PreviewsEachKindAsABitmap)

@@ -1,6 +1,7 @@
 // Whole objects in the component stream: which published properties are
 // written and how, reading them back, and the errors of bad input.
 #include "StreamBytes.h"
+#include "StreamRoundTrip.h"
 #include "TestComponents.h"
 
 #include "persistence/ClassRegistry.h"
@@ -46,15 +47,7 @@ protected:
         TTestLabel::loadedOrder.clear();
     }
 
-    static QByteArray writeRoot(QObject *object)
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        TWriter writer(&buffer);
-        writer.WriteRootComponent(object);
-        writer.FlushBuffer();
-        return buffer.data();
-    }
+    static QByteArray writeRoot(QObject *object) { return sw::test::write(object); }
 
     // Reads component records up to vaNull into parent; returns the error
     // message, empty when the read succeeded.

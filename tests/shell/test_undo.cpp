@@ -6,7 +6,9 @@
 #include "objects/LabelDialogs.h"
 #include "objects/TGBaseLabel.h"
 #include "objects/ui/LabelObjectDialogs.h"
+#include "objects/TGSuperText.h"
 #include "objects/ui/TGetLabelText.h"
+#include "objects/ui/TSuperTextProperties.h"
 #include "objects/ui/WidgetMenuPresenter.h"
 #include "persistence/TGLabelObjectFiler.h"
 
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +38,7 @@ protected:
         useTestClock();
         WidgetMenuPresenter::install();
         LabelObjectDialogs::install();
+        TSuperTextProperties::install();
     }
     void TearDown() override
     {
@@ -287,4 +291,59 @@ TEST_F(UndoInWindow, ALayoutChangeIsAStepWhileOpenNewAndCancelStartAfresh)
     undoItem()->trigger();
     EXPECT_TRUE(objects().isEmpty());
     EXPECT_TRUE(w.ChangesMade());
+}
+
+TEST_F(UndoInWindow, SuperTextDrawnAndRestyledInItsWindowIsUndoneStepByStep)
+{
+    TSKMainScreen &w = start();
+    view()->setFocus();
+    ASSERT_TRUE(child<QToolButton>("PSpeedButton1")->isEnabled());
+
+    // The tool opens the window at once; its OK is part of the drawing.
+    sw::test::ModalScript script;
+    script.then<TSuperTextProperties>([](TSuperTextProperties *d) {
+        d->CaptionText()->setText(QStringLiteral("SALE"));
+        sw::test::clickLater(d->findChild<QPushButton *>(QStringLiteral("OkButton")));
+    });
+    drawWith("PSpeedButton1", QRect(20, 20, 150, 50));
+    ASSERT_TRUE(script.finished()) << script.seen.join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(objects().size(), 1);
+    auto *text = qobject_cast<TGSuperText *>(objects().at(0));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Caption(), QStringLiteral("SALE"));
+    EXPECT_EQ(undoItem()->text(), QStringLiteral("&Undo Draw SuperText"));
+    const QByteArray drawn = designBytes();
+
+    // "Properties" from the popup menu: a solid fill is one step.
+    script.then<TSuperTextProperties>([](TSuperTextProperties *d) {
+        d->SurfaceTypeCombo()->setCurrentIndex(TGSuperText::stBrushTransparent);
+        sw::test::clickLater(d->findChild<QPushButton *>(QStringLiteral("OkButton")));
+    });
+    popupCommand(text, QStringLiteral("Properties"));
+    ASSERT_TRUE(script.finished()) << script.seen.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(text->SurfaceType(), TGSuperText::stBrushTransparent);
+    EXPECT_EQ(undoItem()->text(), QStringLiteral("&Undo Properties"));
+    const QByteArray restyled = designBytes();
+
+    // Cancel changes nothing and adds no step.
+    script.then<TSuperTextProperties>([](TSuperTextProperties *d) {
+        d->CaptionText()->setText(QStringLiteral("GONE"));
+        sw::test::clickLater(d->findChild<QPushButton *>(QStringLiteral("CancelButton")));
+    });
+    popupCommand(text, QStringLiteral("Properties"));
+    ASSERT_TRUE(script.finished()) << script.seen.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(undoItem()->text(), QStringLiteral("&Undo Properties"));
+
+    undoItem()->trigger();
+    EXPECT_EQ(designBytes(), drawn);
+    auto *back = qobject_cast<TGSuperText *>(objects().at(0));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->SurfaceType(), TGSuperText::stGradientFill);
+    EXPECT_EQ(back->Caption(), QStringLiteral("SALE"));
+    undoItem()->trigger();
+    EXPECT_TRUE(objects().isEmpty());
+    EXPECT_FALSE(w.ChangesMade());
+    redoItem()->trigger();
+    redoItem()->trigger();
+    EXPECT_EQ(designBytes(), restyled);
 }

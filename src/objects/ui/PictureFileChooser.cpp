@@ -2,9 +2,12 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTreeView>
 
 namespace sw {
@@ -36,14 +39,19 @@ PictureFileChooser::PictureFileChooser(const QStringList &mask, QWidget *parent)
                 if (!mSettingDirectory && current.isValid())
                     setDirectory(mFolders->filePath(current));
             });
-    // The model reads folders in the background: show the current folder
-    // once its parents have been read.
-    connect(mFolders, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex index = mFolders->index(mDirectory);
-        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-            mTree->expand(up);
-        mTree->scrollTo(index);
-    });
+    // Deep folders stay readable: the tree scrolls sideways instead of
+    // cutting their names.
+    mTree->setIndentation(12);
+    mTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    mTree->header()->setStretchLastSection(false);
+    // The model reads folders in the background and sorts what it read a
+    // moment later, moving rows: the current folder is shown again after
+    // each of these until the user scrolls or clicks the tree.
+    connect(mFolders, &QFileSystemModel::directoryLoaded, this, &PictureFileChooser::revealDirectory);
+    connect(mFolders, &QAbstractItemModel::rowsInserted, this, &PictureFileChooser::revealDirectory);
+    connect(mFolders, &QAbstractItemModel::layoutChanged, this, &PictureFileChooser::revealDirectory);
+    mTree->viewport()->installEventFilter(this);
+    mTree->installEventFilter(this);
     connect(mFiles, &QListWidget::currentRowChanged, this, [this] { emitSelected(); });
 }
 
@@ -54,11 +62,9 @@ void PictureFileChooser::setDirectory(const QString &path)
         return;
     mSettingDirectory = true;
     mDirectory = dir;
-    const QModelIndex index = mFolders->index(dir);
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-        mTree->expand(up);
-    mTree->setCurrentIndex(index);
-    mTree->scrollTo(index);
+    mRevealPending = true;
+    mTree->setCurrentIndex(mFolders->index(dir));
+    revealDirectory();
     mSettingDirectory = false;
 
     const QSignalBlocker block(mFiles);
@@ -97,6 +103,36 @@ QString PictureFileChooser::selectedFile() const
     if (!item || mDirectory.isEmpty())
         return QString();
     return QDir(mDirectory).filePath(item->text());
+}
+
+void PictureFileChooser::revealDirectory()
+{
+    if (!mRevealPending || mDirectory.isEmpty())
+        return;
+    const QModelIndex index = mFolders->index(mDirectory);
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        mTree->expand(up);
+    if (!index.isValid())
+        return;
+    mTree->scrollTo(index);
+    // Across, the tree only makes sure of the column: bring the folder's
+    // name in, its parent's branch line still showing at the left.
+    QScrollBar *across = mTree->horizontalScrollBar();
+    across->setValue(across->value() + mTree->visualRect(index).left() - mTree->indentation());
+}
+
+bool PictureFileChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        mRevealPending = false;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PictureFileChooser::emitSelected()

@@ -28,7 +28,9 @@ public:
     QTreeView *tree() const { return mTree; }
     QListWidget *files() const { return mFiles; }
 
-    // Shows the folder in the tree and its matching files in the list.
+    // Shows the folder in the tree and its matching files in the list. The
+    // tree keeps scrolling to it while the folders above it are still being
+    // read, until the user scrolls, clicks or types there.
     void setDirectory(const QString &path);
     QString directory() const { return mDirectory; }
     QStringList listedFiles() const;
@@ -42,8 +44,12 @@ Q_SIGNALS:
     // A file of the list was selected (also again by selectFile).
     void fileChosen(const QString &path);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void emitSelected();
+    void revealDirectory();
 
     QStringList mMask;
     QComboBox *mDrives;
@@ -52,6 +58,7 @@ private:
     QListWidget *mFiles;
     QString mDirectory;
     bool mSettingDirectory = false;
+    bool mRevealPending = false;
 };
 
 } // namespace sw

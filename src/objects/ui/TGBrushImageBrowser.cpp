@@ -1,6 +1,7 @@
 #include "objects/ui/TGBrushImageBrowser.h"
 
 #include "objects/TSmartImage.h"
+#include "objects/TGSuperText.h"
 #include "objects/TSuperShape.h"
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/LabelSampleView.h"
@@ -23,21 +24,41 @@
 namespace sw {
 
 TGBrushImageBrowser::TGBrushImageBrowser(const TSuperShape &sample, const QString &lastFile, QWidget *parent)
+    : TGBrushImageBrowser(new TSuperShape, parent)
+{
+    auto *example = static_cast<TSuperShape *>(mExample);
+    example->setObjectName(QStringLiteral("ExampleSuperShape"));
+    example->CopyShapeFrom(sample);
+    example->SetBounds(0, 0, 75, 75);
+    fitView();
+    start(lastFile);
+}
+
+TGBrushImageBrowser::TGBrushImageBrowser(const TGSuperText &sample, const QString &lastFile, QWidget *parent)
+    : TGBrushImageBrowser(new TGSuperText, parent)
+{
+    auto *example = static_cast<TGSuperText *>(mExample);
+    example->setObjectName(QStringLiteral("SuperTextExample"));
+    example->CopyTextFrom(sample);
+    fitView();
+    start(lastFile);
+}
+
+TGBrushImageBrowser::TGBrushImageBrowser(TGGraphicControl *example, QWidget *parent)
     : QDialog(parent)
     , mChooser(new PictureFileChooser(Mask(), this))
-    , mExample(new TSuperShape)
+    , mExample(example)
+    // Both kinds of example own their texture as their one bitmap.
+    , mTexture(example->findChild<TBitmap *>(QString(), Qt::FindDirectChildrenOnly))
     , mSmartImage(new TSmartImage(this))
 {
     setWindowTitle(QStringLiteral("Load Texture Image"));
     setFont(QFont(QStringLiteral("Arial"), 8));
     mSmartImage->setObjectName(QStringLiteral("SmartImage1"));
-    mExample->setObjectName(QStringLiteral("ExampleSuperShape"));
 
-    // The example on a white ground, 75 x 75.
+    // The example on a white ground.
     auto *scroll = LabelSampleView::onWhiteGround(mExample, 75, this, &mView);
-    mExample->CopyShapeFrom(sample);
-    mExample->SetBounds(0, 0, 75, 75);
-    connect(mExample->Image(), &TBitmap::changed, mView, qOverload<>(&QWidget::update));
+    connect(mTexture, &TBitmap::changed, mView, qOverload<>(&QWidget::update));
 
     auto *folderColumn = new QVBoxLayout;
     folderColumn->addWidget(mChooser->drives());
@@ -59,8 +80,34 @@ TGBrushImageBrowser::TGBrushImageBrowser(const TSuperShape &sample, const QStrin
     });
 
     ScreenCursor::set(ScreenCursor::Default);
+}
+
+void TGBrushImageBrowser::start(const QString &lastFile)
+{
+    // After the example copied the sample: the remembered file's texture
+    // goes on top of the sample's.
     if (lastFile.isEmpty() || !QFileInfo(lastFile).isFile() || !selectFile(lastFile))
-        setDirectory(TextureFolder());
+        setDirectory(StartFolder());
+}
+
+void TGBrushImageBrowser::fitView()
+{
+    const QSize size(mExample->Width(), mExample->Height());
+    mView->setFixedSize(size);
+    if (QWidget *ground = mView->parentWidget())
+        ground->setMinimumSize(size + QSize(20, 20));
+    // The view sets the example's bounds to its own size.
+    mExample->SetBounds(0, 0, size.width(), size.height());
+}
+
+TSuperShape *TGBrushImageBrowser::ExampleSuperShape() const
+{
+    return qobject_cast<TSuperShape *>(mExample);
+}
+
+TGSuperText *TGBrushImageBrowser::SuperTextExample() const
+{
+    return qobject_cast<TGSuperText *>(mExample);
 }
 
 TGBrushImageBrowser::~TGBrushImageBrowser() = default;
@@ -75,6 +122,17 @@ QStringList TGBrushImageBrowser::Mask()
 QString TGBrushImageBrowser::TextureFolder()
 {
     return ProgramFolder::dataFilePath(QStringLiteral("textures"));
+}
+
+QString TGBrushImageBrowser::StartFolder()
+{
+    const QString own = ProgramFolder::filePath(QStringLiteral("bmbrush"));
+    if (QFileInfo(own).isDir())
+        return own;
+    const QString shipped = TextureFolder();
+    if (QFileInfo(shipped).isDir())
+        return shipped;
+    return ProgramFolder::path();
 }
 
 void TGBrushImageBrowser::setDirectory(const QString &path)
@@ -108,7 +166,7 @@ void TGBrushImageBrowser::loadTexture(const QString &path)
     QImage texture;
     if (ext == QLatin1String(".BMP")) {
         if (!texture.load(path, "BMP")) {
-            mExample->SetImage(QImage());
+            mTexture->clear();
             MessageService::error(QStringLiteral("Error loading file!"));
             return;
         }
@@ -123,13 +181,13 @@ void TGBrushImageBrowser::loadTexture(const QString &path)
         QCoreApplication::processEvents();
         texture = mSmartImage->Picture()->image();
     }
-    mExample->SetImage(texture);
+    mTexture->setImage(texture);
     mView->update();
 }
 
 QImage TGBrushImageBrowser::Texture() const
 {
-    return mExample->Image()->image();
+    return mTexture->image();
 }
 
 } // namespace sw

@@ -1,8 +1,9 @@
 #pragma once
 // The "Load Texture Image" window: a folder tree and the picture files of
-// the chosen folder; selecting a file loads it as the texture of a sample
-// shape (ExampleSuperShape), a copy of the properties window's sample. OK
-// hands back the sample's texture and the selected file's path.
+// the chosen folder; selecting a file loads it as the texture of an example
+// object, a copy of the properties window's sample (a SuperShape,
+// ExampleSuperShape, or a SuperText, SuperTextExample). OK hands back the
+// example's texture and the selected file's path.
 #include <QDialog>
 #include <QImage>
 #include <QString>
@@ -13,6 +14,9 @@ namespace sw {
 
 class LabelSampleView;
 class PictureFileChooser;
+class TBitmap;
+class TGGraphicControl;
+class TGSuperText;
 class TSmartImage;
 class TSuperShape;
 
@@ -25,13 +29,21 @@ public:
 
     // sample: the shape whose look the example copies; lastFile: the
     // texture file chosen last time (may be empty).
+    // When the remembered file is not there, the browser starts in
+    // StartFolder().
     TGBrushImageBrowser(const TSuperShape &sample, const QString &lastFile, QWidget *parent = nullptr);
+    // The example is a copy of the SuperText sample, at its size.
+    TGBrushImageBrowser(const TGSuperText &sample, const QString &lastFile, QWidget *parent = nullptr);
     ~TGBrushImageBrowser() override;
 
     // The file list's patterns, matched without regard to case.
     static QStringList Mask();
     // The folder of the textures shipped with the program.
     static QString TextureFolder();
+    // Where browsing starts without a remembered file: "bmbrush" in the
+    // program's folder when there is one, else the shipped textures, else
+    // the program's folder.
+    static QString StartFolder();
 
     void setDirectory(const QString &path);
     QString directory() const;
@@ -48,14 +60,23 @@ public:
     // texture is empty after any failure.
     void loadTexture(const QString &path);
 
-    TSuperShape *ExampleSuperShape() const { return mExample; }
+    // The example, of the kind the window was opened for (null otherwise).
+    TSuperShape *ExampleSuperShape() const;
+    TGSuperText *SuperTextExample() const;
     // What OK returns: the example's texture.
     QImage Texture() const;
 
 private:
+    TGBrushImageBrowser(TGGraphicControl *example, QWidget *parent);
+    // Shows the remembered file, or the start folder.
+    void start(const QString &lastFile);
+    // Sizes the example's view to the example.
+    void fitView();
+
     PictureFileChooser *mChooser;
-    LabelSampleView *mView;
-    TSuperShape *mExample;
+    LabelSampleView *mView = nullptr;
+    TGGraphicControl *mExample;
+    TBitmap *mTexture;
     TSmartImage *mSmartImage;
 };
 
