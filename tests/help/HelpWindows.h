@@ -7,6 +7,7 @@
 #include "layouts/ui/TUserEditLabelLayout.h"
 #include "objects/TGBarcode.h"
 #include "objects/TGPLabel.h"
+#include "objects/TGSuperText.h"
 #include "objects/TSuperShape.h"
 #include "objects/ui/FontDialog.h"
 #include "objects/ui/TBarcodeProperties.h"
@@ -19,6 +20,8 @@
 #include "objects/ui/TMultiLineTextEditor.h"
 #include "objects/ui/TRichTextLabelEditor.h"
 #include "objects/ui/TSuperShapeProperties.h"
+#include "objects/ui/TSuperTextGetSymbol.h"
+#include "objects/ui/TSuperTextProperties.h"
 #include "printing/ui/TLabelPrintPrep.h"
 #include "printing/ui/TPreviewForm.h"
 #include "printing/ui/TPrintFineTune.h"
@@ -71,6 +74,9 @@ inline const std::vector<HelpWindow> &helpWindows()
          [](FakePanelHost &host) {
              return std::make_unique<TGBrushImageBrowser>(*host.adopt(new TSuperShape), QString());
          }},
+        {"TSuperTextProperties",
+         [](FakePanelHost &host) { return std::make_unique<TSuperTextProperties>(*host.adopt(new TGSuperText)); }},
+        {"TSuperTextGetSymbol", [](FakePanelHost &) { return std::make_unique<TSuperTextGetSymbol>(); }},
         {"TRichTextLabelEditor", [](FakePanelHost &) { return std::make_unique<TRichTextLabelEditor>(); }},
         {"TBarcodeProperties",
          [](FakePanelHost &host) { return std::make_unique<TBarcodeProperties>(*host.adopt(new TGBarcode)); }},

@@ -43,6 +43,7 @@ const Topic kTopics[] = {
     {HelpContext::SuperShape, "supershape.html", nullptr},
     {HelpContext::Texture, "texture.html", nullptr},
     {HelpContext::SuperText, "supertext.html", nullptr},
+    {HelpContext::SuperTextSymbol, "supertext.html", "symbol"},
     {HelpContext::RichText, "richtext.html", nullptr},
     {HelpContext::Barcode, "barcode.html", nullptr},
     {HelpContext::FontWindow, "font.html", nullptr},

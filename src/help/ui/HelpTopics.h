@@ -27,6 +27,7 @@ constexpr int SuperShape = 40011;
 constexpr int Texture = 40012;
 constexpr int RichText = 40013;
 constexpr int SuperText = 40014;
+constexpr int SuperTextSymbol = 40015;
 constexpr int Barcode = 40020;
 constexpr int FontWindow = 1077;
 // Topics the controls' help links open.
