@@ -137,7 +137,10 @@ bool HelpPointerMode::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease:
         return true;
     case QEvent::FocusOut:
-        if (watched == mMask)
+        // A click hands the focus to the control under the pointer before
+        // the press itself arrives here; the press then ends the mode and
+        // gives the focus back. Any other loss of the focus ends it now.
+        if (watched == mMask && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
             cancel();
         return false;
     default:

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QPointer>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVariant>
@@ -101,7 +102,11 @@ bool TODSHelp::ShowHelpForControl(QWidget *control, const QRect &screenRect)
     request.font = help->helpFont(window);
     request.maxWidth = help->maxWidth();
     request.moreText = help->moreText();
-    request.onDone = OnHelpDone;
+    // The window may be gone when the pop-up closes.
+    request.onDone = [requester = QPointer<TODSHelp>(this)] {
+        if (requester && requester->OnHelpDone)
+            requester->OnHelpDone();
+    };
     request.owner = window;
     popup->showRequest(request);
     return true;

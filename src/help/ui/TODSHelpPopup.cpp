@@ -21,10 +21,9 @@ QPointer<TODSHelpPopup> &thePopup()
     return popup;
 }
 
-// The shadow darkens the screen behind through an 8 x 8 pattern: black
-// where a bit is 0, the screen unchanged where it is 1. Even rows let every
-// second pixel through, odd rows none.
-QImage shadowPattern()
+} // namespace
+
+QImage TODSHelpPopup::shadowPattern()
 {
     QImage pattern(8, 8, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < 8; ++y)
@@ -34,6 +33,8 @@ QImage shadowPattern()
         }
     return pattern;
 }
+
+namespace {
 
 // Where the screen behind a window cannot be read (Wayland), the window is
 // see-through instead and the compositor shows what lies behind.

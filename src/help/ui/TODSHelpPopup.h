@@ -10,6 +10,7 @@
 // request's onDone.
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QRect>
@@ -48,6 +49,11 @@ public:
         QRect link; // empty without a link line
     };
     static constexpr int ShadowOffset = 6;
+    // The shadow darkens the screen behind through this 8 x 8 pattern:
+    // black where a bit is 0, the screen unchanged (transparent) where it
+    // is 1. Rows 0 and 4 let columns 0, 2, 4, 6 through, rows 2 and 6
+    // columns 1, 3, 5, 7; odd rows let nothing through.
+    static QImage shadowPattern();
 
     static Geometry layout(const QFont &font, const QString &text, int maxWidth, const QString &moreText,
                            bool link, const QRect &control, const QRect &screen);
