@@ -34,7 +34,7 @@ THelpWindow::THelpWindow(QWidget *parent)
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    resize(560, 480);
+    resize(680, 560);
 
     mBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     // Links to the web leave the program; links between pages stay here.
