@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -301,6 +302,25 @@ TEST_F(ContextHelp, WhatsThisOnAControlsMenuShowsItsHelp)
     opened->actions().first()->trigger();
     opened->close();
     EXPECT_EQ(shownText(), "Accepts the window.");
+}
+
+TEST_F(ContextHelp, AComboBoxOneTypesInOffersHelpOnItsField)
+{
+    HelpedWindow w;
+    auto *combo = new QComboBox(w.window.get());
+    combo->setObjectName(QStringLiteral("FontSize"));
+    combo->setEditable(true);
+    w.help->HelpText()->addEntry(QStringLiteral("FontSize"), entry(QStringLiteral("The size.")));
+    WhatsThisMenu::attach(combo);
+    QLineEdit *field = combo->lineEdit();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), field->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(field, &click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_GT(menu->actions().size(), 2);
+    menu->actions().last()->trigger();
+    menu->close();
+    EXPECT_EQ(shownText(), "The size.");
 }
 
 TEST_F(ContextHelp, AControlWithAMenuOfItsOwnKeepsIt)

@@ -4,6 +4,7 @@
 #include "HelpWindows.h"
 
 #include "help/ui/HelpTopics.h"
+#include "help/ui/THelpWindow.h"
 #include "help/ui/TODSHelp.h"
 #include "help/ui/TODSHelpPopup.h"
 #include "help/ui/WhatsThisMenu.h"
@@ -14,13 +15,17 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -129,5 +134,72 @@ TEST_P(WindowHelp, EveryControlHasItsOwnFittingTextAndAPage)
 
 INSTANTIATE_TEST_SUITE_P(AllWindows, WindowHelp, ::testing::ValuesIn(test::helpWindows()),
                          [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+class MainWindowHelp : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { RegisterClass<TGGraphicControl>(); }
+    void SetUp() override { ProgramFolder::setPath(mDir.path()); }
+    void TearDown() override
+    {
+        if (TODSHelpPopup *popup = TODSHelpPopup::showing())
+            popup->close();
+        delete THelpWindow::current();
+        ProgramFolder::setPath(QString());
+    }
+    QTemporaryDir mDir;
+};
+
+TEST_F(MainWindowHelp, MouseHelpOnTheZoomShowsItsTextAndTheLinkOpensItsSection)
+{
+    TSKMainScreen window;
+    window.show();
+    window.FormActivate();
+    QTest::mouseClick(window.findChild<QAbstractButton *>(QStringLiteral("MouseHelpButton")), Qt::LeftButton);
+    auto *zoom = window.findChild<QWidget *>(QStringLiteral("ZoomSpinner"));
+    // The click lands on the spinner's up arrow, a part of the control.
+    QTest::mouseClick(zoom->findChild<QAbstractButton *>(QStringLiteral("UpButton")), Qt::LeftButton);
+    TODSHelpPopup *popup = TODSHelpPopup::showing();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->request().text.startsWith("Makes the label larger or smaller")) << popup->request().text.toStdString();
+    EXPECT_EQ(window.labelPanel().ScaleFactor(), 1.0f) << "the click zoomed";
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->geometry().link.center());
+    ASSERT_NE(THelpWindow::current(), nullptr);
+    EXPECT_EQ(THelpWindow::current()->source().fileName(), "mainwindow.html");
+    EXPECT_EQ(THelpWindow::current()->source().fragment(), "view");
+}
+
+TEST_F(MainWindowHelp, WhatsThisOnADialogsSpinBoxKeepsItsEditCommands)
+{
+    FakePanelHost host;
+    const auto window = std::find_if(test::helpWindows().begin(), test::helpWindows().end(),
+                                     [](const test::HelpWindow &w) { return QLatin1String(w.name) == "TGetCounter"; })
+                            ->make(host);
+    window->show();
+    auto *starting = window->findChild<QWidget *>(QStringLiteral("StartingNumber"));
+    // Where a right click lands: the spin box's own field.
+    QWidget *field = starting->findChild<QLineEdit *>();
+    ASSERT_NE(field, nullptr);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), field->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(field, &click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (QAction *a : menu->actions())
+        if (!a->isSeparator())
+            items << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    EXPECT_TRUE(items.contains("Copy")) << items.join(", ").toStdString();
+    EXPECT_EQ(items.last(), "What's this?");
+    menu->actions().last()->trigger();
+    menu->close();
+    TODSHelpPopup *popup = TODSHelpPopup::showing();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->request().text.startsWith("The number the first printed label shows"));
+    EXPECT_EQ(popup->request().context, 40006);
+}
 
 } // namespace

@@ -48,9 +48,12 @@ void WhatsThisMenu::attach(QWidget *control)
         return;
     auto *menu = new WhatsThisMenu(control);
     control->installEventFilter(menu);
-    // A scroll area gets its right clicks on its viewport.
+    // A scroll area gets its right clicks on its viewport, a combo box one
+    // can type in on its field.
     if (auto *area = qobject_cast<QAbstractScrollArea *>(control))
         area->viewport()->installEventFilter(menu);
+    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
+        combo->lineEdit()->installEventFilter(menu);
 }
 
 QMenu *WhatsThisMenu::menuFor(QWidget *control, const QPoint &pos)
