@@ -74,10 +74,7 @@ bool HelpTextFile::parse(const QString &source, TODSHelpText &texts, QString *er
             problem = lineError(pending->line, QStringLiteral("the entry \"%1\" has no text").arg(pending->name));
             return false;
         }
-        TODSHelpData data;
-        data.setText(text);
-        data.Context = pending->context;
-        parsed.addEntry(pending->name, data);
+        parsed.addEntry(pending->name, TODSHelpData::make(text, pending->context));
         return true;
     };
 

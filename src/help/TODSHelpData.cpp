@@ -8,6 +8,14 @@ namespace {
 const QByteArray kRedirection("->");
 } // namespace
 
+TODSHelpData TODSHelpData::make(const QString &text, quint32 context)
+{
+    TODSHelpData data;
+    data.setText(text);
+    data.Context = context;
+    return data;
+}
+
 QString TODSHelpData::text() const
 {
     return ansiToText(TextBytes);

@@ -18,6 +18,9 @@ struct TODSHelpData
     // The help context the link opens; 0 for none.
     quint32 Context = 0;
 
+    // An entry with that text and context.
+    static TODSHelpData make(const QString &text, quint32 context = 0);
+
     bool hasText() const { return !TextBytes.isEmpty(); }
     QString text() const;
     void setText(const QString &text);

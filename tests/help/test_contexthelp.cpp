@@ -1,6 +1,7 @@
 // The context help as the user meets it: "What's this?", mouse help, the
 // pop-up's text, link, placement and closing, F1, and the component's
 // stored form.
+#include "RightClick.h"
 #include "StreamBytes.h"
 
 #include "help/ui/HelpPointerMode.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -34,14 +34,6 @@ using namespace sw;
 using swtest::StreamBytes;
 
 namespace {
-
-TODSHelpData entry(const QString &text, quint32 context = 0)
-{
-    TODSHelpData data;
-    data.setText(text);
-    data.Context = context;
-    return data;
-}
 
 // A window with a few named controls and its help component, the way the
 // program's windows have them.
@@ -74,12 +66,12 @@ struct HelpedWindow
         window->setGeometry(100, 100, 300, 200);
         help->OnHelpDone = [this] { ++done; };
         TODSHelpText &texts = *help->HelpText();
-        texts.addEntry(QStringLiteral("OKButton"), entry(QStringLiteral("Accepts the window.")));
-        texts.addEntry(QStringLiteral("Cancelbutton"), entry(QStringLiteral("->OKButton")));
+        texts.addEntry(QStringLiteral("OKButton"), TODSHelpData::make(QStringLiteral("Accepts the window.")));
+        texts.addEntry(QStringLiteral("Cancelbutton"), TODSHelpData::make(QStringLiteral("->OKButton")));
         texts.addEntry(QStringLiteral("NameEdit"), TODSHelpData());
-        texts.addEntry(QStringLiteral("NameEdit"), entry(QStringLiteral("The first line with text."), 40004));
-        texts.addEntry(QStringLiteral("NameEdit"), entry(QStringLiteral("A later line.")));
-        texts.addEntry(QStringLiteral("Group"), entry(QStringLiteral("The group's help.")));
+        texts.addEntry(QStringLiteral("NameEdit"), TODSHelpData::make(QStringLiteral("The first line with text."), 40004));
+        texts.addEntry(QStringLiteral("NameEdit"), TODSHelpData::make(QStringLiteral("A later line.")));
+        texts.addEntry(QStringLiteral("Group"), TODSHelpData::make(QStringLiteral("The group's help.")));
         window->show();
         window->activateWindow();
         QApplication::processEvents();
@@ -144,9 +136,9 @@ TEST_F(ContextHelp, AControlWithoutHelpShowsItsNearestAncestorsOrNothing)
 TEST_F(ContextHelp, ARedirectionCycleShowsTheAncestorsHelpInstead)
 {
     HelpedWindow w;
-    w.help->HelpText()->addEntry(QStringLiteral("Plain"), entry(QStringLiteral("->Loop")));
-    w.help->HelpText()->addEntry(QStringLiteral("Loop"), entry(QStringLiteral("->Plain")));
-    w.help->HelpText()->addEntry(QStringLiteral("Window"), entry(QStringLiteral("The window.")));
+    w.help->HelpText()->addEntry(QStringLiteral("Plain"), TODSHelpData::make(QStringLiteral("->Loop")));
+    w.help->HelpText()->addEntry(QStringLiteral("Loop"), TODSHelpData::make(QStringLiteral("->Plain")));
+    w.help->HelpText()->addEntry(QStringLiteral("Window"), TODSHelpData::make(QStringLiteral("The window.")));
     w.help->ShowHelpFor(w.plain);
     EXPECT_EQ(shownText(), "The window.");
 }
@@ -294,9 +286,7 @@ TEST_F(ContextHelp, WhatsThisOnAControlsMenuShowsItsHelp)
     popup()->close();
 
     // A right click on the button opens the menu there.
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), w.ok->mapToGlobal(QPoint(4, 4)));
-    QApplication::sendEvent(w.ok, &click);
-    auto *opened = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QMenu *opened = test::rightClick(w.ok);
     ASSERT_NE(opened, nullptr);
     ASSERT_EQ(opened->actions().size(), 1);
     opened->actions().first()->trigger();
@@ -310,12 +300,9 @@ TEST_F(ContextHelp, AComboBoxOneTypesInOffersHelpOnItsField)
     auto *combo = new QComboBox(w.window.get());
     combo->setObjectName(QStringLiteral("FontSize"));
     combo->setEditable(true);
-    w.help->HelpText()->addEntry(QStringLiteral("FontSize"), entry(QStringLiteral("The size.")));
+    w.help->HelpText()->addEntry(QStringLiteral("FontSize"), TODSHelpData::make(QStringLiteral("The size.")));
     WhatsThisMenu::attach(combo);
-    QLineEdit *field = combo->lineEdit();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), field->mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(field, &click);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QMenu *menu = test::rightClick(combo->lineEdit());
     ASSERT_NE(menu, nullptr);
     EXPECT_GT(menu->actions().size(), 2);
     menu->actions().last()->trigger();
@@ -328,9 +315,7 @@ TEST_F(ContextHelp, AControlWithAMenuOfItsOwnKeepsIt)
     HelpedWindow w;
     w.ok->setContextMenuPolicy(Qt::PreventContextMenu);
     WhatsThisMenu::attach(w.ok);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), w.ok->mapToGlobal(QPoint(4, 4)));
-    QApplication::sendEvent(w.ok, &click);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(test::rightClick(w.ok), nullptr);
 }
 
 TEST_F(ContextHelp, MouseHelpShowsTheHelpOfTheControlClicked)
@@ -416,7 +401,7 @@ TEST_F(ContextHelp, F1OpensTheHelpAtTheFocusedControlsContext)
     second->setObjectName(QStringLiteral("Second"));
     second->move(0, 40);
     TODSHelp *help = TODSHelp::attach(&window, HelpContext::PrintPreparation);
-    help->HelpText()->addEntry(QStringLiteral("Second"), entry(QStringLiteral("Shapes."), HelpContext::ShapesAndLines));
+    help->HelpText()->addEntry(QStringLiteral("Second"), TODSHelpData::make(QStringLiteral("Shapes."), HelpContext::ShapesAndLines));
     window.show();
     window.activateWindow();
     QApplication::processEvents();
@@ -437,7 +422,7 @@ TEST_F(ContextHelp, TheComponentIsStoredWithEveryPropertyAndReadBackByteForByte)
     RegisterClass<TODSHelp>();
     TODSHelp help;
     help.setObjectName(QStringLiteral("ODSHelp1"));
-    help.HelpText()->addEntry(QStringLiteral("OKButton"), entry(QStringLiteral("Ok"), 7));
+    help.HelpText()->addEntry(QStringLiteral("OKButton"), TODSHelpData::make(QStringLiteral("Ok"), 7));
     const QByteArray helpData = StreamBytes()
         .bytes({1, 0, 1, 0, 0, 3, 0}).raw("Ok").bytes({0, 0, 7, 0, 0, 0});
     const QByteArray expected = StreamBytes()

@@ -20,14 +20,6 @@ using swtest::StreamBytes;
 
 namespace {
 
-TODSHelpData entry(const QString &text, quint32 context = 0)
-{
-    TODSHelpData data;
-    data.setText(text);
-    data.Context = context;
-    return data;
-}
-
 QString textOf(const TODSHelpData *data)
 {
     return data ? data->text() : QStringLiteral("<none>");
@@ -67,9 +59,9 @@ TEST(HelpText, FindsTheFirstLineWithTextForTheExactName)
     noText.Context = 5;
     texts.add(QStringLiteral("OKButton")); // a line without any entry
     texts.addEntry(QStringLiteral("OKButton"), noText);
-    texts.addEntry(QStringLiteral("OKButton"), entry(QStringLiteral("first with text")));
-    texts.addEntry(QStringLiteral("OKButton"), entry(QStringLiteral("second")));
-    texts.addEntry(QStringLiteral("okbutton"), entry(QStringLiteral("other case")));
+    texts.addEntry(QStringLiteral("OKButton"), TODSHelpData::make(QStringLiteral("first with text")));
+    texts.addEntry(QStringLiteral("OKButton"), TODSHelpData::make(QStringLiteral("second")));
+    texts.addEntry(QStringLiteral("okbutton"), TODSHelpData::make(QStringLiteral("other case")));
 
     EXPECT_EQ(textOf(texts.find(QStringLiteral("OKButton"))), "first with text");
     EXPECT_EQ(textOf(texts.find(QStringLiteral("okbutton"))), "other case");
@@ -80,13 +72,13 @@ TEST(HelpText, FindsTheFirstLineWithTextForTheExactName)
 TEST(HelpText, FollowsRedirectionsAndStopsAtACycle)
 {
     TODSHelpText texts;
-    texts.addEntry(QStringLiteral("Cancelbutton"), entry(QStringLiteral("->OKButton")));
-    texts.addEntry(QStringLiteral("OKButton"), entry(QStringLiteral("Accepts the window."), 1073));
-    texts.addEntry(QStringLiteral("Chain"), entry(QStringLiteral("->Cancelbutton")));
-    texts.addEntry(QStringLiteral("A"), entry(QStringLiteral("->B")));
-    texts.addEntry(QStringLiteral("B"), entry(QStringLiteral("->A")));
-    texts.addEntry(QStringLiteral("Self"), entry(QStringLiteral("->Self")));
-    texts.addEntry(QStringLiteral("Lost"), entry(QStringLiteral("->Nowhere")));
+    texts.addEntry(QStringLiteral("Cancelbutton"), TODSHelpData::make(QStringLiteral("->OKButton")));
+    texts.addEntry(QStringLiteral("OKButton"), TODSHelpData::make(QStringLiteral("Accepts the window."), 1073));
+    texts.addEntry(QStringLiteral("Chain"), TODSHelpData::make(QStringLiteral("->Cancelbutton")));
+    texts.addEntry(QStringLiteral("A"), TODSHelpData::make(QStringLiteral("->B")));
+    texts.addEntry(QStringLiteral("B"), TODSHelpData::make(QStringLiteral("->A")));
+    texts.addEntry(QStringLiteral("Self"), TODSHelpData::make(QStringLiteral("->Self")));
+    texts.addEntry(QStringLiteral("Lost"), TODSHelpData::make(QStringLiteral("->Nowhere")));
 
     const TODSHelpData *redirected = texts.resolve(QStringLiteral("Cancelbutton"));
     EXPECT_EQ(textOf(redirected), "Accepts the window.");
@@ -103,12 +95,12 @@ TEST(HelpText, FollowsRedirectionsAndStopsAtACycle)
 TEST(HelpText, AssignCopiesLinesAndEveryEntry)
 {
     TODSHelpText source;
-    source.addEntry(QStringLiteral("One"), entry(QStringLiteral("first"), 7));
+    source.addEntry(QStringLiteral("One"), TODSHelpData::make(QStringLiteral("first"), 7));
     source.add(QStringLiteral("Two"));
     TODSHelpText copy;
-    copy.addEntry(QStringLiteral("Old"), entry(QStringLiteral("old")));
+    copy.addEntry(QStringLiteral("Old"), TODSHelpData::make(QStringLiteral("old")));
     copy.Assign(source);
-    source.setEntry(0, entry(QStringLiteral("changed")));
+    source.setEntry(0, TODSHelpData::make(QStringLiteral("changed")));
 
     EXPECT_EQ(copy.strings(), QStringList({"One", "Two"}));
     EXPECT_EQ(textOf(copy.entry(0)), "first");
@@ -119,10 +111,10 @@ TEST(HelpText, AssignCopiesLinesAndEveryEntry)
 TEST(HelpText, StoresStringsThenHelpDataByteForByte)
 {
     TODSHelpText texts;
-    TODSHelpData full = entry(QStringLiteral("Ok \u20ac"), 0x01020304);
+    TODSHelpData full = TODSHelpData::make(QStringLiteral("Ok \u20ac"), 0x01020304);
     full.Reserved16 = 0xBEEF;
     full.Reserved8 = 0x7A;
-    TODSHelpData empty = entry(QString());
+    TODSHelpData empty = TODSHelpData::make(QString());
     TODSHelpData none;
     none.Context = 40004;
     texts.addEntry(QStringLiteral("OKButton"), full);
@@ -169,7 +161,7 @@ TEST(HelpText, AnEmptyListStoresOnlyTheCount)
 TEST(HelpText, RefusesMalformedHelpDataAndKeepsItsEntries)
 {
     TODSHelpText texts;
-    texts.addEntry(QStringLiteral("A"), entry(QStringLiteral("kept")));
+    texts.addEntry(QStringLiteral("A"), TODSHelpData::make(QStringLiteral("kept")));
     texts.add(QStringLiteral("B"));
     const struct {
         const char *what;
@@ -242,7 +234,7 @@ TEST(HelpTextFile, ReportsTheLineOfAMistakeAndKeepsNothing)
     };
     for (const auto &c : cases) {
         TODSHelpText texts;
-        texts.addEntry(QStringLiteral("Old"), entry(QStringLiteral("old")));
+        texts.addEntry(QStringLiteral("Old"), TODSHelpData::make(QStringLiteral("old")));
         QString error;
         EXPECT_FALSE(HelpTextFile::parse(QString::fromUtf8(c.source), texts, &error)) << c.source;
         EXPECT_EQ(error, QString::fromUtf8(c.error));

@@ -2,6 +2,7 @@
 // text for every control, texts that fit the pop-up, links that open an
 // existing help page, and "What's this?" on the controls that name them.
 #include "HelpWindows.h"
+#include "RightClick.h"
 
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
@@ -17,7 +18,6 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -184,9 +184,7 @@ TEST_F(MainWindowHelp, WhatsThisOnADialogsSpinBoxKeepsItsEditCommands)
     // Where a right click lands: the spin box's own field.
     QWidget *field = starting->findChild<QLineEdit *>();
     ASSERT_NE(field, nullptr);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), field->mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(field, &click);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QMenu *menu = test::rightClick(field);
     ASSERT_NE(menu, nullptr);
     QStringList items;
     for (QAction *a : menu->actions())
