@@ -151,6 +151,22 @@ TEST(HelpText, StoresStringsThenHelpDataByteForByte)
     EXPECT_EQ(writeDefined(read), written);
 }
 
+TEST(HelpText, ATextTooLongForItsLengthFieldIsCutNotCorrupted)
+{
+    TODSHelpText texts;
+    texts.addEntry(QStringLiteral("Long"), TODSHelpData::make(QString(70000, QLatin1Char('x')), 9));
+    const QByteArray data = texts.helpData();
+    // count, flag, Reserved16, then N = 0xFFFF: 65534 bytes and the zero.
+    EXPECT_EQ(quint8(data.at(5)), 0xFF);
+    EXPECT_EQ(quint8(data.at(6)), 0xFF);
+    EXPECT_EQ(data.size(), 2 + 1 + 2 + 2 + 0xFFFF + 1 + 4);
+    TODSHelpText read;
+    read.add(QStringLiteral("Long"));
+    ASSERT_TRUE(read.setHelpData(data));
+    EXPECT_EQ(read.entry(0)->text(), QString(0xFFFE, QLatin1Char('x')));
+    EXPECT_EQ(read.entry(0)->Context, 9u);
+}
+
 TEST(HelpText, AnEmptyListStoresOnlyTheCount)
 {
     TODSHelpText texts;
