@@ -51,6 +51,7 @@ const Topic kTopics[] = {
     {HelpContext::UserDefinedLayout, "userlayout.html", nullptr},
     {HelpContext::PrintPreparation, "printing.html", nullptr},
     {HelpContext::PrinterSetup, "printing.html", "setup"},
+    {HelpContext::DataFile, "printing.html", "datafile"},
     {HelpContext::Preview, "preview.html", nullptr},
     {HelpContext::PrinterFineTuning, "finetuning.html", nullptr},
     {HelpContext::TestSheet, "testsheet.html", nullptr},

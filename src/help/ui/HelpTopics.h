@@ -32,6 +32,7 @@ constexpr int Barcode = 40020;
 constexpr int FontWindow = 1077;
 // Topics the controls' help links open.
 constexpr int PrinterSetup = 1020;
+constexpr int DataFile = 1021;
 constexpr int DesignPanel = 1075;
 constexpr int ContextHelp = 1076;
 constexpr int ShapesAndLines = 1078;

@@ -219,26 +219,20 @@ QGroupBox *TLabelPrintPrep::buildDataFileBox()
 {
     DataFileBox = new QGroupBox(QStringLiteral("Labels from a data file"), this);
     DataFileBox->setObjectName(QStringLiteral("DataFileBox"));
-    DataFileBox->setWhatsThis(QStringLiteral(
-        "Fills the labels from a CSV file saved by a spreadsheet: a text written as ${Column} prints the value of "
-        "that column, one label per record in the selected positions, on as many sheets as the records need."));
     DataFileName = new QLabel(DataFileBox);
     DataFileName->setObjectName(QStringLiteral("DataFileName"));
     DataFileName->setWordWrap(true);
     DataFileName->setTextFormat(Qt::PlainText);
     ChooseDataFile = new QPushButton(QStringLiteral("Data &File..."), DataFileBox);
     ChooseDataFile->setObjectName(QStringLiteral("ChooseDataFile"));
-    ChooseDataFile->setWhatsThis(QStringLiteral("Chooses the CSV file whose records fill the labels."));
     ClearDataFile = new QPushButton(QStringLiteral("No &Data File"), DataFileBox);
     ClearDataFile->setObjectName(QStringLiteral("ClearDataFile"));
-    ClearDataFile->setWhatsThis(QStringLiteral("Prints the design as it stands, fields as written."));
     RecordCount = new QLabel(DataFileBox);
     RecordCount->setObjectName(QStringLiteral("RecordCount"));
     auto *copiesLabel = new QLabel(QStringLiteral("C&opies per record"), DataFileBox);
     sCopiesPerRecord = new QSpinBox(DataFileBox);
     sCopiesPerRecord->setObjectName(QStringLiteral("sCopiesPerRecord"));
     sCopiesPerRecord->setRange(1, 9999);
-    sCopiesPerRecord->setWhatsThis(QStringLiteral("How many labels each record gets, one after the other."));
     copiesLabel->setBuddy(sCopiesPerRecord);
     FirstLabel = new QLabel(DataFileBox);
     FirstLabel->setObjectName(QStringLiteral("FirstLabel"));
