@@ -22,16 +22,15 @@ namespace sw {
 namespace {
 ScreenCursor::Shape gCurrent = ScreenCursor::Default;
 
-// The two hands are our own small pictures, loaded from the resources.
-QCursor handCursor(ScreenCursor::Shape shape)
+// The two hands and the help arrow are our own small pictures, loaded from
+// the resources; the platform's shape stands in when one cannot be read.
+QCursor pictureCursor(const char *file, int hotX, int hotY, Qt::CursorShape fallback)
 {
-    const QString path = shape == ScreenCursor::HandPoint ? QStringLiteral(":/cursors/handpoint.png")
-                                                           : QStringLiteral(":/cursors/handgrab.png");
     initCursorResources();
-    const QPixmap pixmap(path);
+    const QPixmap pixmap(QStringLiteral(":/cursors/") + QLatin1String(file));
     if (pixmap.isNull())
-        return QCursor(shape == ScreenCursor::HandPoint ? Qt::PointingHandCursor : Qt::ClosedHandCursor);
-    return QCursor(pixmap, shape == ScreenCursor::HandPoint ? 6 : 8, shape == ScreenCursor::HandPoint ? 1 : 8);
+        return QCursor(fallback);
+    return QCursor(pixmap, hotX, hotY);
 }
 
 QCursor cursorFor(ScreenCursor::Shape shape)
@@ -42,8 +41,11 @@ QCursor cursorFor(ScreenCursor::Shape shape)
     case ScreenCursor::Drag:
         return QCursor(Qt::CrossCursor);
     case ScreenCursor::HandPoint:
+        return pictureCursor("handpoint.png", 6, 1, Qt::PointingHandCursor);
     case ScreenCursor::HandGrab:
-        return handCursor(shape);
+        return pictureCursor("handgrab.png", 8, 8, Qt::ClosedHandCursor);
+    case ScreenCursor::Help:
+        return pictureCursor("helpcursor.png", 1, 1, Qt::WhatsThisCursor);
     case ScreenCursor::SizeNWSE:
         return QCursor(Qt::SizeFDiagCursor);
     case ScreenCursor::SizeNESW:

@@ -1,6 +1,8 @@
 #include "shell/TSKMainScreen.h"
 
 #include "editing/EditHistory.h"
+#include "help/ui/HelpTopics.h"
+#include "help/ui/TODSHelp.h"
 #include "layouts/LabelShape.h"
 #include "layouts/LayoutArt.h"
 #include "layouts/PanelSizing.h"
@@ -93,10 +95,7 @@ TSKMainScreen::TSKMainScreen(QWidget *parent)
         if (!mClosed)
             FormClose();
     });
-    // The mouse-help pointer explains a control by its hint.
-    for (QAbstractButton *b : findChildren<QAbstractButton *>())
-        if (b->whatsThis().isEmpty())
-            b->setWhatsThis(b->toolTip());
+    ODSHelp1 = TODSHelp::attach(this, HelpContext::MainWindow);
     FormCreate();
 }
 

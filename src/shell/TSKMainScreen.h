@@ -33,6 +33,7 @@ class LayoutChooser;
 class LabelPanelView;
 class MRUList;
 class SpinButton;
+class TODSHelp;
 
 class TSKMainScreen : public QMainWindow
 {
@@ -222,8 +223,9 @@ public Q_SLOTS:
     void About1Click();
     void mnushowHintsClick();
     void HelpbuttonClick();
+    // Mouse help; "What's this?" on the controls and F1 come with the
+    // window's help component.
     void MouseHelpButtonClick();
-    void WhatsthisClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -298,6 +300,7 @@ private:
     QPushButton *Helpbutton = nullptr;
     QPushButton *MouseHelpButton = nullptr;
     QPushButton *CloseButton = nullptr;
+    TODSHelp *ODSHelp1 = nullptr;
 
     QMenu *File1 = nullptr;
     QMenu *Edit1 = nullptr;

@@ -4,6 +4,7 @@
 
 #include "editing/EditHistory.h"
 #include "help/ui/HelpTopics.h"
+#include "help/ui/TODSHelp.h"
 #include "help/ui/THelpWindow.h"
 #include "merge/MergeSession.h"
 #include "platform/MessageService.h"
@@ -26,7 +27,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QWhatsThis>
 
 #include <optional>
 
@@ -375,19 +375,7 @@ void TSKMainScreen::About1Click()
 
 void TSKMainScreen::MouseHelpButtonClick()
 {
-    QWhatsThis::enterWhatsThisMode();
-}
-
-void TSKMainScreen::WhatsthisClick()
-{
-    // The "What's this?" item belongs to the control its menu was opened on.
-    auto *item = qobject_cast<QAction *>(sender());
-    auto *control = item ? qobject_cast<QWidget *>(item->parent()) : nullptr;
-    if (!control)
-        return;
-    const QString text = control->whatsThis().isEmpty() ? control->toolTip() : control->whatsThis();
-    if (!text.isEmpty())
-        QWhatsThis::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
+    ODSHelp1->StartPointerMode();
 }
 
 } // namespace sw

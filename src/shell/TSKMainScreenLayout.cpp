@@ -2,6 +2,7 @@
 // are pixels at 96 pixels per inch, as the window is drawn.
 #include "shell/TSKMainScreen.h"
 
+#include "help/ui/TODSHelp.h"
 #include "platform/TFont.h"
 #include "shell/SpinButton.h"
 #include "shell/ToolTipSwitch.h"
@@ -254,7 +255,7 @@ void TSKMainScreen::buildBottomBar(QWidget *bar)
                               QStringLiteral("Click for Windows help"));
     MouseHelpButton = addBarButton(bar, "MouseHelpButton", 475, 37, QString(),
                                    QStringLiteral("Click for mouse help on individual items"));
-    MouseHelpButton->setIcon(shellIcon(QStringLiteral("mousehelp")));
+    MouseHelpButton->setIcon(TODSHelp::mouseHelpIcon());
     MouseHelpButton->setIconSize(QSize(20, 20));
     MouseHelpButton->setProperty(ToolTipSwitch::ShowHintProperty, false);
     CloseButton = addBarButton(bar, "CloseButton", 523, 64, QStringLiteral("E&xit"), QStringLiteral("Click to exit"));
@@ -291,12 +292,6 @@ QPushButton *TSKMainScreen::addBarButton(QWidget *bar, const char *name, int lef
     b->setAutoDefault(false);
     if (!hint.isEmpty())
         b->setToolTip(hintText(hint));
-    // The context-help pop-up menu.
-    auto *whatsThis = new QAction(QStringLiteral("What's this?"), b);
-    whatsThis->setObjectName(QStringLiteral("Whatsthis"));
-    connect(whatsThis, &QAction::triggered, this, &TSKMainScreen::WhatsthisClick);
-    b->addAction(whatsThis);
-    b->setContextMenuPolicy(Qt::ActionsContextMenu);
     return b;
 }
 

@@ -1,11 +1,9 @@
 // The rules behind the main window's commands: zoom steps, label file
-// names, the stock-art shadow and the help pages' context numbers.
-#include "help/ui/HelpTopics.h"
+// names and the stock-art shadow.
 #include "shell/MainScreenRules.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -67,31 +65,4 @@ TEST(MainScreenRules, ArtShadowCoversOnlyTheLabelPart)
     EXPECT_EQ(shadow.pixel(3, 0), qRgb(0, 0, 255));
     EXPECT_EQ(shadow.pixel(0, 1), qRgb(0, 0, 0));
     EXPECT_TRUE(twoToneArt(QImage(), QSize(3, 3)).isNull());
-}
-
-TEST(HelpTopics, EveryContextOpensAnExistingPageAndSection)
-{
-    Q_INIT_RESOURCE(help);
-    const int contexts[] = {HelpContext::MainWindow,        HelpContext::SelectTemplate, HelpContext::UserDefinedLayout,
-                            HelpContext::PrintPreparation,  HelpContext::PrinterFineTuning, HelpContext::Preview,
-                            HelpContext::MultiLineText,     HelpContext::ClipArt,        HelpContext::Text,
-                            HelpContext::Symbol,            HelpContext::Counter,        HelpContext::Text3DEffects,
-                            HelpContext::SuperShape,        HelpContext::Texture,        HelpContext::RichText,
-                            HelpContext::SuperText};
-    for (int context : contexts) {
-        SCOPED_TRACE(context);
-        const QUrl url = HelpTopics::urlForContext(context);
-        QFile page(QLatin1Char(':') + url.path());
-        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << url.toString().toStdString();
-        const QString html = QString::fromUtf8(page.readAll());
-        QTextDocument doc;
-        doc.setHtml(html);
-        EXPECT_FALSE(doc.metaInformation(QTextDocument::DocumentTitle).isEmpty());
-        if (url.hasFragment()) {
-            EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(url.fragment())));
-        }
-    }
-    EXPECT_EQ(HelpTopics::urlForContext(0), HelpTopics::contentsUrl());
-    EXPECT_EQ(HelpTopics::urlForContext(12345), HelpTopics::contentsUrl());
-    EXPECT_TRUE(QFile::exists(QLatin1Char(':') + HelpTopics::contentsUrl().path()));
 }

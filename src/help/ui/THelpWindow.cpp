@@ -9,17 +9,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-// Resources of a static library must be registered by name, outside any
-// namespace.
-static void initHelpResources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(help);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
-
 namespace sw {
 
 namespace {
@@ -39,13 +28,13 @@ THelpWindow::THelpWindow(QWidget *parent)
     , mBack(new QPushButton(QStringLiteral("&Back"), this))
     , mForward(new QPushButton(QStringLiteral("&Forward"), this))
 {
-    initHelpResources();
+    HelpTopics::registerResources();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    resize(560, 480);
+    resize(680, 560);
 
     mBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     // Links to the web leave the program; links between pages stay here.

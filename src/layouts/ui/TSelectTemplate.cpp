@@ -1,6 +1,7 @@
 #include "layouts/ui/TSelectTemplate.h"
 
 #include "controls/TRadioGroup.h"
+#include "help/ui/TODSHelp.h"
 #include "persistence/TemplateFile.h"
 #include "platform/MessageService.h"
 
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace sw {
@@ -80,7 +82,9 @@ TSelectTemplate::TSelectTemplate(QWidget *parent) : QDialog(parent)
     middle->addLayout(listColumn, 3);
     middle->addLayout(descColumn, 2);
 
+    MouseHelpButton = TODSHelp::makeMouseHelpButton(this);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(MouseHelpButton);
     buttons->addWidget(StatusLine, 1);
     buttons->addStretch();
     buttons->addWidget(OKButton);
@@ -99,6 +103,7 @@ TSelectTemplate::TSelectTemplate(QWidget *parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &TSelectTemplate::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(HelpContext); });
+    TODSHelp::attach(this, HelpContext);
 }
 
 std::optional<TLabelLayout> TSelectTemplate::choose(QWidget *parent, const TLabelLayout &current, bool newLabel,

@@ -17,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 namespace sw {
 
@@ -86,6 +87,7 @@ private:
     QPushButton *OKButton;
     QPushButton *CancelButton;
     QPushButton *HelpButton;
+    QToolButton *MouseHelpButton;
 
     TemplateCatalogue mCatalogue;
     TLabelLayout mCurrent;

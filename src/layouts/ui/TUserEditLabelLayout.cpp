@@ -1,6 +1,7 @@
 #include "layouts/ui/TUserEditLabelLayout.h"
 
 #include "controls/TNumEdit.h"
+#include "help/ui/TODSHelp.h"
 #include "layouts/LabelShape.h"
 #include "layouts/PaperCodes.h"
 #include "platform/MessageService.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -121,7 +123,9 @@ TUserEditLabelLayout::TUserEditLabelLayout(QWidget *parent) : QDialog(parent)
     Cancelbutton->setObjectName(QStringLiteral("Cancelbutton"));
     HelpButton = new QPushButton(QStringLiteral("&Help"), this);
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
+    MouseHelpButton = TODSHelp::makeMouseHelpButton(this);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(MouseHelpButton);
     buttons->addStretch();
     buttons->addWidget(OkButton);
     buttons->addWidget(Cancelbutton);
@@ -147,6 +151,7 @@ TUserEditLabelLayout::TUserEditLabelLayout(QWidget *parent) : QDialog(parent)
     connect(OkButton, &QPushButton::clicked, this, &TUserEditLabelLayout::OkButtonClick);
     connect(Cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(HelpContext); });
+    TODSHelp::attach(this, HelpContext);
 }
 
 std::optional<TLabelLayout> TUserEditLabelLayout::edit(QWidget *parent, const TLabelLayout &current, bool &useMM)

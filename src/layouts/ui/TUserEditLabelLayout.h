@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QPushButton;
+class QToolButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -88,6 +89,7 @@ private:
     QPushButton *OkButton;
     QPushButton *Cancelbutton;
     QPushButton *HelpButton;
+    QToolButton *MouseHelpButton;
 
     bool mActivated = false;
 };

@@ -1,7 +1,10 @@
 #include "objects/ui/DialogButtons.h"
 
+#include "help/ui/TODSHelp.h"
+
 #include <QDialog>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace sw {
 
@@ -21,6 +24,9 @@ DialogButtons::DialogButtons(QDialog *dialog, int helpTopic)
     QObject::connect(mCancel, &QPushButton::clicked, dialog, &QDialog::reject);
     if (helpTopic <= 0)
         return;
+    mMouseHelp = TODSHelp::makeMouseHelpButton(dialog);
+    insertWidget(0, mMouseHelp);
+    TODSHelp::attach(dialog, helpTopic);
     mHelp = new QPushButton(QStringLiteral("Help"), dialog);
     mHelp->setObjectName(QStringLiteral("HelpButton"));
     mHelp->setAutoDefault(false);

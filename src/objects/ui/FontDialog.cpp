@@ -117,7 +117,7 @@ FontDialog::FontDialog(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid, 1);
-    auto *buttons = new DialogButtons(this, 0);
+    auto *buttons = new DialogButtons(this, HelpTopic);
     mOk = buttons->okButton();
     layout->addLayout(buttons);
     resize(640, 460);

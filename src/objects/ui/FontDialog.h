@@ -46,6 +46,7 @@ class FontDialog : public QDialog
 
 public:
     static constexpr int MaxPointSize = 999;
+    static constexpr int HelpTopic = 1077;
 
     explicit FontDialog(QWidget *parent = nullptr);
     ~FontDialog() override;

@@ -16,9 +16,6 @@ InsertFieldBox::InsertFieldBox(QWidget *parent)
     setObjectName(QStringLiteral("InsertField"));
     mFields->setObjectName(QStringLiteral("Fields"));
     mFields->setPlaceholderText(QStringLiteral("Choose a column"));
-    mFields->setWhatsThis(QStringLiteral("The columns of the data file chosen in print preparation. A column "
-                                         "picked here is written into the text as ${Column}; each label then "
-                                         "prints the value of its record."));
     auto *label = new QLabel(QStringLiteral("Insert &field"), this);
     label->setBuddy(mFields);
     auto *layout = new QHBoxLayout(this);

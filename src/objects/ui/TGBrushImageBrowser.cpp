@@ -18,10 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace sw {
 
@@ -69,11 +67,6 @@ TGBrushImageBrowser::TGBrushImageBrowser(TGGraphicControl *example, QWidget *par
     sampleColumn->addWidget(scroll, 1);
     auto *buttons = new DialogButtons(this, HelpTopic);
     buttons->okButton()->setObjectName(QStringLiteral("OKButton"));
-    auto *whatsThis = new QToolButton(this);
-    whatsThis->setText(QStringLiteral("?"));
-    whatsThis->setToolTip(QStringLiteral("What's this?"));
-    connect(whatsThis, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    buttons->insertWidget(0, whatsThis);
     sampleColumn->addLayout(buttons);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(folderColumn, 3);

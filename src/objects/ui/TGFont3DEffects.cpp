@@ -95,6 +95,7 @@ TGFont3DEffects::TGFont3DEffects(TGBaseLabel &label, QWidget *parent)
     mSample->setObjectName(QStringLiteral("Sample"));
     mSample->SetCaption(QStringLiteral("Text"));
     mSampleView = new LabelSampleView(mSample, sampleFrame);
+    mSampleView->setObjectName(QStringLiteral("SampleView"));
     mSampleView->setMinimumHeight(90);
     frameLayout->addWidget(mSampleView);
 

@@ -14,11 +14,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QScrollArea>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include <algorithm>
 
@@ -47,8 +45,6 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
     setAreaColor(Qt::white);
     mView = new TWPRichTextView(mRichText, mPanel);
     mView->setObjectName(QStringLiteral("WPRichText1"));
-    mView->setWhatsThis(QStringLiteral("The label's text. Type and format it here; the area has the size the "
-                                       "label has on the panel."));
     auto *panelLayout = new QVBoxLayout(mPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(mView);
@@ -62,8 +58,6 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
 
     mToolBar->setObjectName(QStringLiteral("WPToolBar1"));
     mToolBar->setView(mView);
-    mToolBar->setWhatsThis(QStringLiteral("Font, size and colour of the selected text; normal, bold, italic and "
-                                          "underlined text; paragraph alignment; the clipboard; zoom."));
 
     // The zoom buttons belong to the window and are moved onto the toolbar.
     mZoomPlus = new QToolButton(this);
@@ -82,12 +76,6 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
     connect(mZoomMinus, &QToolButton::clicked, this, &TRichTextLabelEditor::ZoomMinusButtonClick);
 
     auto *buttons = new DialogButtons(this, HelpTopic);
-    auto *mouseHelp = new QToolButton(this);
-    mouseHelp->setObjectName(QStringLiteral("MouseHelpButton"));
-    mouseHelp->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    mouseHelp->setToolTip(QStringLiteral("Click here, then click a control for help"));
-    connect(mouseHelp, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    buttons->insertWidget(0, mouseHelp);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mToolBar);

@@ -1,5 +1,6 @@
 #include "objects/ui/TSuperTextGetSymbol.h"
 
+#include "help/ui/TODSHelp.h"
 #include "objects/SymbolFontMap.h"
 #include "objects/ui/LabelSampleView.h"
 #include "platform/MessageService.h"
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -57,6 +59,7 @@ TSuperTextGetSymbol::TSuperTextGetSymbol(QWidget *parent)
     top->addWidget(new QLabel(QStringLiteral("Symbol font"), this));
     top->addWidget(mSymbolSets, 1);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(TODSHelp::makeMouseHelpButton(this));
     buttons->addStretch(1);
     buttons->addWidget(mOk);
     buttons->addWidget(cancel);
@@ -65,6 +68,7 @@ TSuperTextGetSymbol::TSuperTextGetSymbol(QWidget *parent)
     layout->addWidget(mSymbolList, 1, Qt::AlignHCenter);
     layout->addLayout(buttons);
     setFixedSize(530, 371);
+    TODSHelp::attach(this, HelpTopic);
 
     connect(mSymbolSets, &QComboBox::currentTextChanged, this, &TSuperTextGetSymbol::chooseFont);
     connect(mSymbolList, &QListWidget::currentRowChanged, this, [this](int row) {

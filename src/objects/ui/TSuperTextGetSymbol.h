@@ -17,6 +17,8 @@ class TSuperTextGetSymbol : public QDialog
     Q_OBJECT
 
 public:
+    static constexpr int HelpTopic = 40015;
+
     static constexpr int FirstCode = 32;
     static constexpr int LastCode = 255;
     static constexpr int Columns = 15;

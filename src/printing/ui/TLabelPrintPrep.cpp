@@ -4,6 +4,7 @@
 #include "help/ui/THelpWindow.h"
 #include "merge/DataFileError.h"
 #include "merge/MergeSession.h"
+#include "help/ui/TODSHelp.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/IniFile.h"
 #include "platform/MessageService.h"
@@ -34,10 +35,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include <limits>
 #include <memory>
@@ -58,8 +57,8 @@ SheetPictureBox::SheetPictureBox(TLabelPrintPrep *owner)
     , mOwner(owner)
 {
     setObjectName(QStringLiteral("PaintBox1"));
-    setWhatsThis(QStringLiteral("The sheet with every label position. Click a position to print it or not; "
-                                "the red positions are printed."));
+    // Every click chooses positions; the picture has no menu of its own.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void SheetPictureBox::paintEvent(QPaintEvent *)
@@ -129,10 +128,8 @@ void TLabelPrintPrep::buildControls()
     PageBottomPanel->setObjectName(QStringLiteral("PageBottomPanel"));
     SelectAll = new QPushButton(QStringLiteral("&All"), PageBottomPanel);
     SelectAll->setObjectName(QStringLiteral("SelectAll"));
-    SelectAll->setWhatsThis(QStringLiteral("Selects every label position of the sheet."));
     Selectnone = new QPushButton(QStringLiteral("&None"), PageBottomPanel);
     Selectnone->setObjectName(QStringLiteral("Selectnone"));
-    Selectnone->setWhatsThis(QStringLiteral("Clears every label position of the sheet."));
     auto *bottom = new QHBoxLayout(PageBottomPanel);
     bottom->setContentsMargins(4, 4, 4, 4);
     bottom->addWidget(SelectAll);
@@ -151,7 +148,6 @@ void TLabelPrintPrep::buildControls()
     PrinterCombo->setObjectName(QStringLiteral("PrinterCombo"));
     PrinterCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     PrinterCombo->setMinimumContentsLength(24);
-    PrinterCombo->setWhatsThis(QStringLiteral("The printer the labels are printed on."));
     printerLabel->setBuddy(PrinterCombo);
 
     auto *pagesLabel = new QLabel(QStringLiteral("# of &Pages to print"), this);
@@ -159,8 +155,6 @@ void TLabelPrintPrep::buildControls()
     sNumberOfPagesToPrint->setObjectName(QStringLiteral("sNumberOfPagesToPrint"));
     sNumberOfPagesToPrint->setRange(1, 9999);
     sNumberOfPagesToPrint->setValue(1);
-    sNumberOfPagesToPrint->setWhatsThis(QStringLiteral("How many sheets to print. Every sheet prints the "
-                                                       "selected positions; counters run on from sheet to sheet."));
     pagesLabel->setBuddy(sNumberOfPagesToPrint);
     LabelsPerPageCaption = new QLabel(this);
     LabelsPerPageCaption->setObjectName(QStringLiteral("LabelsPerPageCaption"));
@@ -170,20 +164,13 @@ void TLabelPrintPrep::buildControls()
     PrintNow = new QPushButton(QStringLiteral("&Print"), this);
     PrintNow->setObjectName(QStringLiteral("PrintNow"));
     PrintNow->setDefault(true);
-    PrintNow->setWhatsThis(QStringLiteral("Prints the selected positions on the chosen printer."));
     Previewbutton = new QPushButton(QStringLiteral("Pre&view"), this);
     Previewbutton->setObjectName(QStringLiteral("Previewbutton"));
-    Previewbutton->setWhatsThis(QStringLiteral("Shows one sheet as it would be printed."));
     PrinterSetupButton = new QPushButton(QStringLiteral("&Setup"), this);
     PrinterSetupButton->setObjectName(QStringLiteral("PrinterSetupButton"));
-    PrinterSetupButton->setWhatsThis(QStringLiteral("Opens the printer's settings (the output file for the PDF "
-                                                    "printer)."));
     Helpbutton = new QPushButton(QStringLiteral("Help"), this);
     Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
-    MouseHelpButton = new QToolButton(this);
-    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
-    MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    MouseHelpButton->setToolTip(QStringLiteral("Click here, then click a control for help"));
+    MouseHelpButton = TODSHelp::makeMouseHelpButton(this);
 
     auto *settings = new QVBoxLayout;
     settings->addWidget(printerLabel);
@@ -225,33 +212,27 @@ void TLabelPrintPrep::buildControls()
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(Helpbutton, &QPushButton::clicked, this,
             [this] { THelpWindow::showContext(HelpContext::PrintPreparation, this); });
-    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    TODSHelp::attach(this, HelpContext::PrintPreparation);
 }
 
 QGroupBox *TLabelPrintPrep::buildDataFileBox()
 {
     DataFileBox = new QGroupBox(QStringLiteral("Labels from a data file"), this);
     DataFileBox->setObjectName(QStringLiteral("DataFileBox"));
-    DataFileBox->setWhatsThis(QStringLiteral(
-        "Fills the labels from a CSV file saved by a spreadsheet: a text written as ${Column} prints the value of "
-        "that column, one label per record in the selected positions, on as many sheets as the records need."));
     DataFileName = new QLabel(DataFileBox);
     DataFileName->setObjectName(QStringLiteral("DataFileName"));
     DataFileName->setWordWrap(true);
     DataFileName->setTextFormat(Qt::PlainText);
     ChooseDataFile = new QPushButton(QStringLiteral("Data &File..."), DataFileBox);
     ChooseDataFile->setObjectName(QStringLiteral("ChooseDataFile"));
-    ChooseDataFile->setWhatsThis(QStringLiteral("Chooses the CSV file whose records fill the labels."));
     ClearDataFile = new QPushButton(QStringLiteral("No &Data File"), DataFileBox);
     ClearDataFile->setObjectName(QStringLiteral("ClearDataFile"));
-    ClearDataFile->setWhatsThis(QStringLiteral("Prints the design as it stands, fields as written."));
     RecordCount = new QLabel(DataFileBox);
     RecordCount->setObjectName(QStringLiteral("RecordCount"));
     auto *copiesLabel = new QLabel(QStringLiteral("C&opies per record"), DataFileBox);
     sCopiesPerRecord = new QSpinBox(DataFileBox);
     sCopiesPerRecord->setObjectName(QStringLiteral("sCopiesPerRecord"));
     sCopiesPerRecord->setRange(1, 9999);
-    sCopiesPerRecord->setWhatsThis(QStringLiteral("How many labels each record gets, one after the other."));
     copiesLabel->setBuddy(sCopiesPerRecord);
     FirstLabel = new QLabel(DataFileBox);
     FirstLabel->setObjectName(QStringLiteral("FirstLabel"));

@@ -2,6 +2,7 @@
 
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
+#include "help/ui/TODSHelp.h"
 #include "platform/Exception.h"
 #include "platform/IniFile.h"
 #include "platform/MessageService.h"
@@ -24,7 +25,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace sw {
 
@@ -97,7 +97,6 @@ QToolButton *toolButton(QWidget *parent, const char *name, const QString &tip, c
     auto *b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setToolTip(tip);
-    b->setWhatsThis(tip);
     b->setIcon(icon);
     b->setIconSize(QSize(24, 24));
     b->setAutoRaise(true);
@@ -132,8 +131,7 @@ TPreviewForm::TPreviewForm(const QByteArray &stream, QWidget *parent)
 
     Helpbutton = new QPushButton(QStringLiteral("Help"), bottom);
     Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
-    MouseHelpButton = toolButton(bottom, "MouseHelpButton", QStringLiteral("Click here, then click a control for help"),
-                                 style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    MouseHelpButton = TODSHelp::makeMouseHelpButton(bottom);
     sbFirstPage = toolButton(bottom, "sbFirstPage", QStringLiteral("First page"),
                              style()->standardIcon(QStyle::SP_MediaSkipBackward));
     sbPrevPage = toolButton(bottom, "sbPrevPage", QStringLiteral("Previous page"),
@@ -188,7 +186,7 @@ TPreviewForm::TPreviewForm(const QByteArray &stream, QWidget *parent)
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(Helpbutton, &QPushButton::clicked, this,
             [this] { THelpWindow::showContext(HelpContext::Preview, this); });
-    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    TODSHelp::attach(this, HelpContext::Preview);
 
     mPreview->ScrollBox = ScrollBox1;
     mPreview->PixelsPerInch = ScreenInfo::pixelsPerInch();

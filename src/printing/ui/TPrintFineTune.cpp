@@ -2,6 +2,7 @@
 
 #include "help/ui/HelpTopics.h"
 #include "help/ui/THelpWindow.h"
+#include "help/ui/TODSHelp.h"
 #include "printing/ui/TestSheetPanel.h"
 
 #include <QFrame>
@@ -9,10 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace sw {
 
@@ -56,14 +55,9 @@ TPrintFineTune::TPrintFineTune(QWidget *parent)
     Cancelbutton->setObjectName(QStringLiteral("Cancelbutton"));
     DefaultButton = new QPushButton(QStringLiteral("Default"), this);
     DefaultButton->setObjectName(QStringLiteral("DefaultButton"));
-    DefaultButton->setWhatsThis(QStringLiteral("Sets all four corrections back to none. They are kept only when "
-                                               "you press Ok."));
     Helpbutton = new QPushButton(QStringLiteral("Help"), this);
     Helpbutton->setObjectName(QStringLiteral("Helpbutton"));
-    MouseHelpButton = new QToolButton(this);
-    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
-    MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    MouseHelpButton->setToolTip(QStringLiteral("Click here, then click a control for help"));
+    MouseHelpButton = TODSHelp::makeMouseHelpButton(this);
 
     SheetPanel = new TestSheetPanel(this);
     connect(SheetPanel, &TestSheetPanel::applied, this, [this](const PrinterFineTuning &values) {
@@ -92,8 +86,8 @@ TPrintFineTune::TPrintFineTune(QWidget *parent)
     connect(DefaultButton, &QPushButton::clicked, this, &TPrintFineTune::DefaultButtonClick);
     connect(Helpbutton, &QPushButton::clicked, this,
             [this] { THelpWindow::showContext(HelpContext::PrinterFineTuning, this); });
-    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
+    TODSHelp::attach(this, HelpContext::PrinterFineTuning);
     ShowValues();
 }
 
@@ -139,7 +133,6 @@ QWidget *TPrintFineTune::makePanel(const char *name, const QString &caption, con
     text->setObjectName(base + QStringLiteral("Explanation"));
     text->setWordWrap(true);
     text->setMinimumWidth(260);
-    panel->setWhatsThis(explanation);
 
     auto *arrows = new QVBoxLayout;
     arrows->setSpacing(0);

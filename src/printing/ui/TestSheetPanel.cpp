@@ -55,8 +55,6 @@ TestSheetPanel::TestSheetPanel(QWidget *parent)
     auto *printerLabel = new QLabel(QStringLiteral("P&rinter"), this);
     PrinterCombo = new QComboBox(this);
     PrinterCombo->setObjectName(QStringLiteral("TestSheetPrinterCombo"));
-    PrinterCombo->setWhatsThis(QStringLiteral("The printer the test sheet is printed on. Print it on the printer "
-                                              "you print labels on: the corrections belong to that printer."));
     printerLabel->setBuddy(PrinterCombo);
     TRPDevice &device = TRPDevice::shared();
     PrinterCombo->addItems(device.Printers());
@@ -69,9 +67,6 @@ TestSheetPanel::TestSheetPanel(QWidget *parent)
     PrintTestSheetButton = new QPushButton(QStringLiteral("&Print Test Sheet"), this);
     PrintTestSheetButton->setObjectName(QStringLiteral("PrintTestSheetButton"));
     PrintTestSheetButton->setAutoDefault(false);
-    PrintTestSheetButton->setWhatsThis(QStringLiteral(
-        "Prints one sheet of the current label layout: every label's outline with a cross at its centre, and "
-        "scales at the first and the last label. The sheet is printed with the corrections shown above."));
     connect(PrintTestSheetButton, &QPushButton::clicked, this, &TestSheetPanel::PrintTestSheetClick);
     auto *printerRow = new QHBoxLayout;
     printerRow->addWidget(printerLabel);
@@ -82,15 +77,10 @@ TestSheetPanel::TestSheetPanel(QWidget *parent)
     StatusLabel->setObjectName(QStringLiteral("TestSheetStatus"));
     StatusLabel->setWordWrap(true);
 
-    TopLeftAcross = makeReading("TopLeftAcross", QStringLiteral("Where the left edge of the first label crosses "
-                                                                 "the scale that runs across, near its top."));
-    TopLeftDown = makeReading("TopLeftDown", QStringLiteral("Where the top edge of the first label crosses the "
-                                                             "scale that runs down."));
-    BottomRightAcross = makeReading("BottomRightAcross", QStringLiteral("Where the right edge of the last label "
-                                                                         "crosses the scale that runs across, near "
-                                                                         "its bottom."));
-    BottomRightDown = makeReading("BottomRightDown", QStringLiteral("Where the bottom edge of the last label "
-                                                                     "crosses the scale that runs down."));
+    TopLeftAcross = makeReading("TopLeftAcross");
+    TopLeftDown = makeReading("TopLeftDown");
+    BottomRightAcross = makeReading("BottomRightAcross");
+    BottomRightDown = makeReading("BottomRightDown");
     auto *readings = new QGridLayout;
     readings->addWidget(boldLabel(QStringLiteral("Readings"), this), 0, 0);
     readings->addWidget(new QLabel(QStringLiteral("Across"), this), 0, 1);
@@ -134,8 +124,6 @@ TestSheetPanel::TestSheetPanel(QWidget *parent)
     ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
     ApplyButton->setObjectName(QStringLiteral("ApplyButton"));
     ApplyButton->setAutoDefault(false);
-    ApplyButton->setWhatsThis(QStringLiteral("Sets the four corrections above to the proposed ones and clears the "
-                                             "readings. They are kept only when you press Ok."));
     connect(ApplyButton, &QPushButton::clicked, this, &TestSheetPanel::ApplyClick);
     auto *applyRow = new QHBoxLayout;
     applyRow->addWidget(ProposalNote, 1);
@@ -151,7 +139,7 @@ TestSheetPanel::TestSheetPanel(QWidget *parent)
     showProposal();
 }
 
-QDoubleSpinBox *TestSheetPanel::makeReading(const char *name, const QString &whatsThis)
+QDoubleSpinBox *TestSheetPanel::makeReading(const char *name)
 {
     auto *box = new QDoubleSpinBox(this);
     box->setObjectName(QLatin1String(name));
@@ -159,8 +147,6 @@ QDoubleSpinBox *TestSheetPanel::makeReading(const char *name, const QString &wha
     box->setDecimals(1);
     box->setSingleStep(0.5);
     box->setSuffix(QStringLiteral("/32\""));
-    box->setWhatsThis(whatsThis + QStringLiteral(" The scale reads 0 where the label should be; numbers grow to "
-                                                 "the right and downwards. Halves may be typed."));
     connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &TestSheetPanel::showProposal);
     return box;
 }

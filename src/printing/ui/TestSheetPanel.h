@@ -62,7 +62,7 @@ Q_SIGNALS:
     void applied(const PrinterFineTuning &values);
 
 private:
-    QDoubleSpinBox *makeReading(const char *name, const QString &whatsThis);
+    QDoubleSpinBox *makeReading(const char *name);
     void showProposal();
 
     TLabelLayout mLayout;

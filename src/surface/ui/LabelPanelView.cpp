@@ -17,6 +17,8 @@ LabelPanelView::LabelPanelView(TGBasePanel *panel, QWidget *parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The right button opens the objects' and the panel's own menus.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     connect(panel, &TGBasePanel::repaintRequested, this, qOverload<>(&QWidget::update));
     connect(panel, &TGBasePanel::sizeChanged, this, &LabelPanelView::followSize);
     connect(panel, &QObject::destroyed, this, [this] { mPanel = nullptr; });
