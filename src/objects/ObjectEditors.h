@@ -5,6 +5,7 @@
 // created it, and nothing happens where no editor is registered (tests of
 // the core, the command-line printer).
 #include <QByteArray>
+#include <QObject>
 #include <functional>
 
 namespace sw {
@@ -19,6 +20,16 @@ public:
 
     // Registers the editor for a class name ("TGPLabel"); replaces any other.
     static void setEditor(const QByteArray &className, Editor editor);
+    // The same for an editor of one class: it is given only objects of
+    // class T (or derived from it).
+    template <class T>
+    static void setEditorOf(const QByteArray &className, std::function<bool(T &object)> editor)
+    {
+        setEditor(className, [editor = std::move(editor)](TGGraphicControl *object) {
+            T *typed = qobject_cast<T *>(object);
+            return typed && editor(*typed);
+        });
+    }
     // Runs the editor registered for the object's class (or the nearest base
     // class that has one); false when there is none or it was cancelled.
     static bool edit(TGGraphicControl *object);

@@ -86,18 +86,9 @@ void LabelObjectDialogs::install()
     LabelDialogs::getCounter = getCounter;
     LabelDialogs::getSymbol = getSymbol;
 
-    ObjectEditors::setEditor("TGPLabel", [](TGGraphicControl *object) {
-        auto *label = qobject_cast<TGPLabel *>(object);
-        return label && label->EditTextRequest();
-    });
-    ObjectEditors::setEditor("TGCounterLabel", [](TGGraphicControl *object) {
-        auto *counter = qobject_cast<TGCounterLabel *>(object);
-        return counter && counter->EditCounter();
-    });
-    ObjectEditors::setEditor("TGSymbolLabel", [](TGGraphicControl *object) {
-        auto *symbol = qobject_cast<TGSymbolLabel *>(object);
-        return symbol && symbol->ChooseSymbol();
-    });
+    ObjectEditors::setEditorOf<TGPLabel>("TGPLabel", [](TGPLabel &label) { return label.EditTextRequest(); });
+    ObjectEditors::setEditorOf<TGCounterLabel>("TGCounterLabel", [](TGCounterLabel &counter) { return counter.EditCounter(); });
+    ObjectEditors::setEditorOf<TGSymbolLabel>("TGSymbolLabel", [](TGSymbolLabel &symbol) { return symbol.ChooseSymbol(); });
 }
 
 } // namespace sw

@@ -213,10 +213,7 @@ bool TBarcodeProperties::Edit(TGBarcode &object, QWidget *parent)
 
 void TBarcodeProperties::install()
 {
-    ObjectEditors::setEditor("TGBarcode", [](TGGraphicControl *object) {
-        auto *barcode = qobject_cast<TGBarcode *>(object);
-        return barcode && Edit(*barcode);
-    });
+    ObjectEditors::setEditorOf<TGBarcode>("TGBarcode", [](TGBarcode &barcode) { return Edit(barcode); });
 }
 
 } // namespace sw

@@ -274,10 +274,7 @@ bool TGImageBrowser::Browse(TGImage &image, QWidget *parent)
 
 void TGImageBrowser::install()
 {
-    ObjectEditors::setEditor("TGImage", [](TGGraphicControl *object) {
-        auto *image = qobject_cast<TGImage *>(object);
-        return image && Browse(*image);
-    });
+    ObjectEditors::setEditorOf<TGImage>("TGImage", [](TGImage &image) { return Browse(image); });
 }
 
 } // namespace sw

@@ -109,10 +109,7 @@ void TMultiLineTextEditor::install()
         lines = editor.lines();
         return true;
     };
-    ObjectEditors::setEditor("TGMultiLineLabel", [](TGGraphicControl *object) {
-        auto *label = qobject_cast<TGMultiLineLabel *>(object);
-        return label && label->EditAndFit();
-    });
+    ObjectEditors::setEditorOf<TGMultiLineLabel>("TGMultiLineLabel", [](TGMultiLineLabel &label) { return label.EditAndFit(); });
 }
 
 } // namespace sw

@@ -183,10 +183,7 @@ void TRichTextLabelEditor::install()
         request.document->Assign(*editor.WPRichText1()->RtfText());
         return true;
     };
-    ObjectEditors::setEditor("TGPRichBaseLabel", [](TGGraphicControl *object) {
-        auto *label = qobject_cast<TGPRichBaseLabel *>(object);
-        return label && label->EditRichText();
-    });
+    ObjectEditors::setEditorOf<TGPRichBaseLabel>("TGPRichBaseLabel", [](TGPRichBaseLabel &label) { return label.EditRichText(); });
 }
 
 } // namespace sw

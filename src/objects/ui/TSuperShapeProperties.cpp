@@ -297,10 +297,7 @@ bool TSuperShapeProperties::Edit(TSuperShape &object, QWidget *parent)
 
 void TSuperShapeProperties::install()
 {
-    ObjectEditors::setEditor("TSuperShape", [](TGGraphicControl *object) {
-        auto *shape = qobject_cast<TSuperShape *>(object);
-        return shape && Edit(*shape);
-    });
+    ObjectEditors::setEditorOf<TSuperShape>("TSuperShape", [](TSuperShape &shape) { return Edit(shape); });
 }
 
 } // namespace sw

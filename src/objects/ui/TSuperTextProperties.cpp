@@ -441,10 +441,7 @@ bool TSuperTextProperties::Edit(TGSuperText &object, QWidget *parent)
 
 void TSuperTextProperties::install()
 {
-    ObjectEditors::setEditor("TGSuperText", [](TGGraphicControl *object) {
-        auto *text = qobject_cast<TGSuperText *>(object);
-        return text && Edit(*text);
-    });
+    ObjectEditors::setEditorOf<TGSuperText>("TGSuperText", [](TGSuperText &text) { return Edit(text); });
 }
 
 } // namespace sw
