@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 namespace sw {
@@ -19,6 +20,7 @@ PictureFileChooser::PictureFileChooser(const QStringList &mask, QWidget *parent)
     , mFolders(new QFileSystemModel(this))
     , mTree(new QTreeView(parent))
     , mFiles(new QListWidget(parent))
+    , mReveal(new QTimer(this))
 {
     mDrives->setObjectName(QStringLiteral("DriveComboBox1"));
     mTree->setObjectName(QStringLiteral("DirectoryListBox1"));
@@ -45,11 +47,18 @@ PictureFileChooser::PictureFileChooser(const QStringList &mask, QWidget *parent)
     mTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     mTree->header()->setStretchLastSection(false);
     // The model reads folders in the background and sorts what it read a
-    // moment later, moving rows: the current folder is shown again after
-    // each of these until the user scrolls or clicks the tree.
-    connect(mFolders, &QFileSystemModel::directoryLoaded, this, &PictureFileChooser::revealDirectory);
-    connect(mFolders, &QAbstractItemModel::rowsInserted, this, &PictureFileChooser::revealDirectory);
-    connect(mFolders, &QAbstractItemModel::layoutChanged, this, &PictureFileChooser::revealDirectory);
+    // moment later, moving rows; the view lays itself out and sizes its
+    // column later still, and a scroll bar appearing narrows what it shows.
+    // After each of these the current folder is shown again, once things
+    // have settled, until the user scrolls or clicks the tree.
+    mReveal->setSingleShot(true);
+    mReveal->setInterval(0);
+    connect(mReveal, &QTimer::timeout, this, &PictureFileChooser::revealDirectory);
+    connect(mFolders, &QFileSystemModel::directoryLoaded, this, &PictureFileChooser::revealLater);
+    connect(mFolders, &QAbstractItemModel::rowsInserted, this, &PictureFileChooser::revealLater);
+    connect(mFolders, &QAbstractItemModel::layoutChanged, this, &PictureFileChooser::revealLater);
+    connect(mTree->horizontalScrollBar(), &QScrollBar::rangeChanged, this, &PictureFileChooser::revealLater);
+    connect(mTree->verticalScrollBar(), &QScrollBar::rangeChanged, this, &PictureFileChooser::revealLater);
     mTree->viewport()->installEventFilter(this);
     mTree->installEventFilter(this);
     connect(mFiles, &QListWidget::currentRowChanged, this, [this] { emitSelected(); });
@@ -65,6 +74,7 @@ void PictureFileChooser::setDirectory(const QString &path)
     mRevealPending = true;
     mTree->setCurrentIndex(mFolders->index(dir));
     revealDirectory();
+    revealLater();
     mSettingDirectory = false;
 
     const QSignalBlocker block(mFiles);
@@ -121,13 +131,24 @@ void PictureFileChooser::revealDirectory()
     across->setValue(across->value() + mTree->visualRect(index).left() - mTree->indentation());
 }
 
+void PictureFileChooser::revealLater()
+{
+    if (mRevealPending)
+        mReveal->start();
+}
+
 bool PictureFileChooser::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Resize:
+        if (watched == mTree->viewport())
+            revealLater();
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
     case QEvent::KeyPress:
         mRevealPending = false;
+        mReveal->stop();
         break;
     default:
         break;

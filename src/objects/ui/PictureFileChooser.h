@@ -10,6 +10,7 @@
 class QComboBox;
 class QFileSystemModel;
 class QListWidget;
+class QTimer;
 class QTreeView;
 class QWidget;
 
@@ -50,12 +51,14 @@ protected:
 private:
     void emitSelected();
     void revealDirectory();
+    void revealLater();
 
     QStringList mMask;
     QComboBox *mDrives;
     QFileSystemModel *mFolders;
     QTreeView *mTree;
     QListWidget *mFiles;
+    QTimer *mReveal;
     QString mDirectory;
     bool mSettingDirectory = false;
     bool mRevealPending = false;
