@@ -73,17 +73,20 @@ bool MergeSession::remember(IniFile &ini, const QString &designFile, const QStri
     return true;
 }
 
-void MergeSession::restoreFor(const IniFile &ini, const QString &designFile)
+QString MergeSession::restoreFor(const IniFile &ini, const QString &designFile)
 {
     clear();
     const QString data = remembered(ini, designFile);
     if (data.isEmpty())
-        return;
+        return QString();
     try {
         setDataFile(DataFile::check(data));
-    } catch (const DataFileError &) {
-        // Moved, deleted or spoilt since: the design opens without it.
+    } catch (const DataFileError &e) {
+        // Moved, deleted or spoilt since: the design opens without it, and
+        // the user hears why.
+        return e.message();
     }
+    return QString();
 }
 
 } // namespace sw

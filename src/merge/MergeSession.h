@@ -36,8 +36,10 @@ public:
     // name (a design whose path holds '=').
     static bool remember(IniFile &ini, const QString &designFile, const QString &dataFile);
     // Makes the data file remembered for the design the session's, when it
-    // can still be read; otherwise the session has none.
-    static void restoreFor(const IniFile &ini, const QString &designFile);
+    // can still be read; otherwise the session has none, the design keeps
+    // the file remembered, and the reason comes back for the user (empty
+    // when the file was restored or none is remembered).
+    static QString restoreFor(const IniFile &ini, const QString &designFile);
 
 private:
     static std::optional<DataFile> &current();

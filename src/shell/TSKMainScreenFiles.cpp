@@ -96,6 +96,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
     }
 
     bool opened = true;
+    QString dataFileProblem;
     const float zoom = mLabelPanel->ScaleFactor();
     try {
         mLabelPanel->ClearObjects();
@@ -110,7 +111,7 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
         mRecentFiles->AddFile(fileName);
         saveRecentFiles();
         // The data file last used with this design comes back with it.
-        MergeSession::restoreFor(IniFile(configFileName()), fileName);
+        dataFileProblem = MergeSession::restoreFor(IniFile(configFileName()), fileName);
     } catch (...) {
         // The design was being replaced when this failed: start again from
         // an empty design on the default layout rather than keep half of it.
@@ -135,6 +136,11 @@ bool TSKMainScreen::OpenLabelFile(const QString &fileName)
     DoDrawArt();
     // Another design: nothing of the last one to undo.
     mHistory->clear();
+    // The design is whole; only its data file is missing, and stays
+    // remembered should it come back.
+    if (opened && !dataFileProblem.isEmpty())
+        MessageService::information(
+            dataFileProblem + QStringLiteral(". The design opens without it: choose the data file again when printing."));
     return opened;
 }
 

@@ -118,13 +118,19 @@ TEST(MergeSession, OpeningADesignBringsBackItsDataFileWhileItReads)
     f.close();
     MergeSession::remember(ini, dir.filePath("a.sk"), csv);
 
-    MergeSession::restoreFor(ini, dir.filePath("a.sk"));
+    EXPECT_EQ(MergeSession::restoreFor(ini, dir.filePath("a.sk")), "");
     ASSERT_TRUE(MergeSession::dataFile().has_value());
     EXPECT_EQ(MergeSession::dataFile()->records, 1);
     EXPECT_EQ(MergeSession::columns(), (QStringList{"Name", "City"}));
 
+    // Gone: the session has none, the reason comes back, and the design
+    // keeps it remembered should it come back.
     QFile::remove(csv);
-    MergeSession::restoreFor(ini, dir.filePath("a.sk"));
+    EXPECT_EQ(MergeSession::restoreFor(ini, dir.filePath("a.sk")),
+              "Cannot open the data file people.csv: No such file or directory");
     EXPECT_FALSE(MergeSession::dataFile().has_value());
     EXPECT_TRUE(MergeSession::columns().isEmpty());
+    EXPECT_EQ(MergeSession::remembered(ini, dir.filePath("a.sk")), csv);
+    // Nothing remembered: nothing to say.
+    EXPECT_EQ(MergeSession::restoreFor(ini, dir.filePath("b.sk")), "");
 }

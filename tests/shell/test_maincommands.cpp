@@ -3,6 +3,7 @@
 // are answered through the message service, file and layout dialogs through
 // the window's seams.
 #include "help/ui/THelpWindow.h"
+#include "merge/MergeSession.h"
 #include "objects/TGGraphicControl.h"
 #include "objects/TGPRichBaseLabel.h"
 #include "richtext/TWPRichText.h"
@@ -184,6 +185,42 @@ TEST_F(MainCommandsTest, SaveCloseAndStartAgainReopensTheDesign)
     EXPECT_FALSE(again.ChangesMade());
     EXPECT_FALSE(saveButtonsShown());
     EXPECT_TRUE(mMessages.messages.isEmpty());
+}
+
+TEST_F(MainCommandsTest, ADesignWhoseDataFileIsGoneOpensWholeAndSaysSo)
+{
+    TSKMainScreen &w = start();
+    const QString design = saveDesign("SK0001.SK");
+    const QString csv = path("guests.csv");
+    {
+        IniFile ini(ProgramFolder::filePath(QStringLiteral("SK.INI")));
+        ASSERT_TRUE(MergeSession::remember(ini, design, csv));
+    }
+    ASSERT_TRUE(w.close());
+
+    // Start-up reopens the design; the data file is not there.
+    TSKMainScreen &again = start();
+    EXPECT_EQ(again.currentFileName(), design);
+    EXPECT_EQ(objects().size(), 2);
+    EXPECT_FALSE(again.ChangesMade());
+    EXPECT_FALSE(MergeSession::dataFile().has_value());
+    ASSERT_EQ(mMessages.messages.size(), 1);
+    EXPECT_EQ(mMessages.messages[0].kind, ScriptedMessageHandler::Kind::Information);
+    EXPECT_EQ(mMessages.messages[0].text,
+              "Cannot open the data file guests.csv: No such file or directory. The design opens without it: "
+              "choose the data file again when printing.");
+
+    // Still remembered: once it is back, opening the design brings it.
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Name\nAnn\n");
+    f.close();
+    mMessages.messages.clear();
+    ASSERT_TRUE(again.OpenLabelFile(design));
+    ASSERT_TRUE(MergeSession::dataFile().has_value());
+    EXPECT_EQ(MergeSession::dataFile()->records, 1);
+    EXPECT_TRUE(mMessages.messages.isEmpty());
+    MergeSession::clear();
 }
 
 TEST_F(MainCommandsTest, OpeningAcceptsOnlyLabelFilesInEitherCase)

@@ -274,13 +274,16 @@ void TLabelPrintPrep::readDesign(const QString &fileName)
     TLabelLayout ignored = mLayout;
     TGLabelObjectFiler().ReadLabelFile(*mLabelPanel, ignored, fileName);
     mLabelPanel->AttachAllObjects();
-    // The design's data file, as it reads now; one that no longer reads is
-    // dropped without a word (the user chooses again).
+    // The design's data file, as it reads now. One spoilt or moved since
+    // the design was opened is let go, and the user told why: the labels
+    // would otherwise print their fields as written without a word.
     if (const std::optional<DataFile> &session = MergeSession::dataFile()) {
         try {
             useDataFile(DataFile::check(session->fileName));
-        } catch (const DataFileError &) {
+        } catch (const DataFileError &e) {
             useDataFile(std::nullopt);
+            MessageService::information(
+                e.message() + QStringLiteral(". The labels print as designed unless a data file is chosen again."));
         }
     }
 }

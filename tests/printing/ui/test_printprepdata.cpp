@@ -210,11 +210,16 @@ TEST_F(PrintPrepData, AFileThatCannotBeUsedIsNamedWithItsLineAndChangesNothing)
     EXPECT_EQ(prep->RecordCount->text(), "3 records");
     EXPECT_EQ(remembered(), good);
 
-    // A remembered file that no longer reads is dropped when the window opens.
+    // Spoilt since: let go when the window opens, and the user told why,
+    // rather than the fields printing as written without a word.
     write("people.csv", "Name\n\"unclosed\n");
     auto again = prepWindow();
     EXPECT_FALSE(again->dataFile().has_value());
-    EXPECT_EQ(messages.messages.size(), 2);
+    ASSERT_EQ(messages.messages.size(), 3);
+    EXPECT_EQ(messages.messages[2].text, "people.csv, line 2: a quoted field starts on this line, but its closing "
+                                         "quote is missing. The labels print as designed unless a data file is "
+                                         "chosen again.");
+    EXPECT_EQ(remembered(), good);
 }
 
 TEST_F(PrintPrepData, MergedPrintAsksAboutAnUnknownFieldThenPrintsEveryRecord)
