@@ -3,9 +3,11 @@
 // Cancel.
 #include "FakePanelHost.h"
 
+#include "merge/MergeSession.h"
 #include "objects/LabelDialogs.h"
 #include "objects/TGBarcode.h"
 #include "objects/ui/ColorDropDown.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/LabelSampleView.h"
 #include "objects/ui/TBarcodeProperties.h"
 
@@ -130,4 +132,28 @@ TEST_F(BarcodeDialog, OkGivesTheObjectEverySettingAndCancelNone)
     EXPECT_EQ(barcode->BarColor(), clMaroon);
     EXPECT_EQ(barcode->Font()->name(), QStringLiteral("Courier New"));
     EXPECT_EQ(barcode->Font()->size(), 10);
+}
+
+TEST_F(BarcodeDialog, InsertFieldWritesAColumnIntoTheDataAtTheCursor)
+{
+    {
+        TBarcodeProperties window(*barcode);
+        EXPECT_FALSE(window.InsertField()->isVisibleTo(&window));
+    }
+    DataFile file;
+    file.fileName = QStringLiteral("stock.csv");
+    file.columns = QStringList{"SKU", "Item"};
+    file.records = 1;
+    MergeSession::setDataFile(file);
+    TBarcodeProperties window(*barcode);
+    MergeSession::clear();
+    ASSERT_TRUE(window.InsertField()->isVisibleTo(&window));
+    child<QComboBox>(window, "SymbologyCombo")->setCurrentIndex(bcCode128);
+    auto *data = child<QPlainTextEdit>(window, "DataEdit");
+    data->setPlainText(QStringLiteral("PART-"));
+    data->moveCursor(QTextCursor::End);
+    QTest::keyClick(window.InsertField()->Fields(), Qt::Key_Home);
+    EXPECT_EQ(data->toPlainText(), QStringLiteral("PART-${SKU}"));
+    child<QPushButton>(window, "OkButton")->click();
+    EXPECT_EQ(barcode->Data(), QStringLiteral("PART-${SKU}"));
 }

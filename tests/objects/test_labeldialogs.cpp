@@ -192,6 +192,38 @@ TEST_F(LabelDialogsTest, CounterWindowHasItsCaptionsAndRanges)
     EXPECT_EQ(d.StartingNumber()->maximum(), std::numeric_limits<int>::max());
 }
 
+TEST_F(LabelDialogsTest, CounterWindowInsertsAFieldBeforeOrAfterTheNumber)
+{
+    auto *c = panel.adopt(new TGCounterLabel);
+    c->Loaded();
+    c->SetTextBefore(QStringLiteral("Seat "));
+    c->SetTextAfter(QString());
+    whenShown<TGetCounter>([](TGetCounter *d) { EXPECT_FALSE(d->InsertField()->isVisible()); }, false);
+    c->EditCounter();
+
+    DataFile file;
+    file.fileName = QStringLiteral("guests.csv");
+    file.columns = QStringList{"Name", "Table"};
+    file.records = 1;
+    MergeSession::setDataFile(file);
+    // Untouched, the text before the number takes it, at its end.
+    whenShown<TGetCounter>([](TGetCounter *d) {
+        ASSERT_TRUE(d->InsertField()->isVisible());
+        QTest::keyClick(d->InsertField()->Fields(), Qt::Key_End);
+    }, true);
+    EXPECT_TRUE(c->EditCounter());
+    EXPECT_EQ(c->TextBefore(), QStringLiteral("Seat ${Table}"));
+    // Typed after the number: the field goes there.
+    whenShown<TGetCounter>([](TGetCounter *d) {
+        QTest::keyClicks(d->TextAfter(), QStringLiteral(" for "));
+        QTest::keyClick(d->InsertField()->Fields(), Qt::Key_Home);
+    }, true);
+    EXPECT_TRUE(c->EditCounter());
+    MergeSession::clear();
+    EXPECT_EQ(c->TextBefore(), QStringLiteral("Seat ${Table}"));
+    EXPECT_EQ(c->TextAfter(), QStringLiteral(" for ${Name}"));
+}
+
 TEST_F(LabelDialogsTest, CounterSettingsApplyOnOkAndFitTheBox)
 {
     auto *c = panel.adopt(new TGCounterLabel);

@@ -5,8 +5,10 @@
 // skprint to PDF, where every label position shows the words in order.
 #include "PdfWords.h"
 #include "RichTextTestUtil.h"
+#include "merge/MergeSession.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGPRichBaseLabel.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/TRichTextLabelEditor.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/ProgramFolder.h"
@@ -194,6 +196,37 @@ TEST_F(RichTextEditor, TypedAndFormattedTextReachesTheLabelOnOkOnly)
     }, false);
     EXPECT_FALSE(label->EditRichText());
     EXPECT_EQ(label->RTFText()->rtf(), before);
+}
+
+TEST_F(RichTextEditor, InsertFieldWritesAColumnAtTheCaretInItsFormat)
+{
+    DataFile file;
+    file.fileName = QStringLiteral("guests.csv");
+    file.columns = QStringList{"Name", "Table"};
+    file.records = 1;
+    MergeSession::setDataFile(file);
+    TGPRichBaseLabel *label = draw(QRect(20, 10, 190, 40), [](TRichTextLabelEditor *e) {
+        ASSERT_TRUE(e->InsertField()->isVisible());
+        type(e, QStringLiteral("Dear "));
+        click(e, "BoldButton");
+        QTest::keyClick(e->InsertField()->Fields(), Qt::Key_Home);
+        click(e, "BoldButton");
+        type(e, QStringLiteral(","));
+    }, true);
+    MergeSession::clear();
+    ASSERT_NE(label, nullptr);
+    const auto lines = paragraphs(*label->RTFText()->document());
+    ASSERT_EQ(lines.size(), 1);
+    ASSERT_EQ(lines[0].runs.size(), 3);
+    EXPECT_EQ(lines[0].runs[0].text, QStringLiteral("Dear "));
+    EXPECT_EQ(lines[0].runs[1].text, QStringLiteral("${Name}"));
+    EXPECT_TRUE(lines[0].runs[1].bold);
+    EXPECT_EQ(lines[0].runs[2].text, QStringLiteral(","));
+    EXPECT_FALSE(lines[0].runs[2].bold);
+
+    // Without a data file there is nothing to insert.
+    whenShown([](TRichTextLabelEditor *e) { EXPECT_FALSE(e->InsertField()->isVisible()); }, false);
+    label->EditRichText();
 }
 
 TEST_F(RichTextEditor, OkWithoutEditsKeepsTheRtfAsItWasRead)

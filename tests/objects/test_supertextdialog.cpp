@@ -5,9 +5,11 @@
 #include "ModalWindow.h"
 
 #include "controls/TDFSColorButton.h"
+#include "merge/MergeSession.h"
 #include "objects/ObjectEditors.h"
 #include "objects/TGSuperText.h"
 #include "objects/ui/FontDialog.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/LabelSampleView.h"
 #include "objects/ui/TGBrushImageBrowser.h"
 #include "objects/ui/TSuperTextGetSymbol.h"
@@ -20,6 +22,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace sw;
@@ -116,6 +119,29 @@ TEST_F(SuperTextWindow, OkRefusesAnEmptyTextThenGivesTheSampleToTheObject)
     // The object keeps its own size.
     EXPECT_EQ(object.BoundsRect().topLeft(), QPoint(10, 20));
     EXPECT_EQ(object.Width(), 300);
+}
+
+TEST_F(SuperTextWindow, InsertFieldWritesAColumnIntoTheText)
+{
+    {
+        TSuperTextProperties window(object);
+        EXPECT_FALSE(window.InsertField()->isVisibleTo(&window));
+    }
+    DataFile file;
+    file.fileName = QStringLiteral("stock.csv");
+    file.columns = QStringList{"Item", "Price"};
+    file.records = 1;
+    MergeSession::setDataFile(file);
+    TSuperTextProperties window(object);
+    MergeSession::clear();
+    ASSERT_TRUE(window.InsertField()->isVisibleTo(&window));
+    window.CaptionText()->setCursorPosition(4);
+    QTest::keyClicks(window.CaptionText(), QStringLiteral(" "));
+    QTest::keyClick(window.InsertField()->Fields(), Qt::Key_End);
+    EXPECT_EQ(window.CaptionText()->text(), QStringLiteral("SALE ${Price}"));
+    EXPECT_EQ(window.Sample()->Caption(), QStringLiteral("SALE ${Price}"));
+    window.accept();
+    EXPECT_EQ(object.Caption(), QStringLiteral("SALE ${Price}"));
 }
 
 TEST_F(SuperTextWindow, SizeButtonsStepByFiveBetweenTenAndOneFiftyAndTypingRefits)

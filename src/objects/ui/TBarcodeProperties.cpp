@@ -5,6 +5,7 @@
 #include "objects/TGBarcode.h"
 #include "objects/ui/ColorDropDown.h"
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/LabelSampleView.h"
 
 #include <QApplication>
@@ -65,6 +66,12 @@ TBarcodeProperties::TBarcodeProperties(TGBarcode &object, QWidget *parent)
     codeForm->addRow(QStringLiteral("&Symbology"), mSymbologyCombo);
     codeForm->addRow(QStringLiteral("&Data"), mDataEdit);
     codeForm->addRow(QString(), mProblemLabel);
+    mInsertField = new InsertFieldBox(this);
+    codeForm->addRow(mInsertField);
+    connect(mInsertField, &InsertFieldBox::fieldChosen, this, [this](const QString &reference) {
+        mDataEdit->insertPlainText(reference);
+        mDataEdit->setFocus();
+    });
     auto *textGroup = new QGroupBox(QStringLiteral("Human-readable text"), this);
     auto *textForm = new QFormLayout(textGroup);
     textForm->addRow(mShowTextCheck);

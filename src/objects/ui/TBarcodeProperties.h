@@ -18,6 +18,7 @@ class QPushButton;
 namespace sw {
 
 class ColorDropDown;
+class InsertFieldBox;
 class LabelSampleView;
 class TGBarcode;
 
@@ -31,6 +32,7 @@ public:
 
     TGBarcode *Sample() const { return mSample; }
     LabelSampleView *SampleView() const { return mView; }
+    InsertFieldBox *InsertField() const { return mInsertField; }
 
     // Gives the sample's settings to the object (what OK does).
     void apply();
@@ -56,6 +58,7 @@ private:
     QComboBox *mSymbologyCombo;
     QPlainTextEdit *mDataEdit;
     QLabel *mProblemLabel;
+    InsertFieldBox *mInsertField;
     QCheckBox *mShowTextCheck;
     QPushButton *mFontButton;
     ColorDropDown *mBarColorCombo;

@@ -1,7 +1,9 @@
 #include "objects/ui/TGetCounter.h"
 
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/InsertFieldBox.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,8 @@ TGetCounter::TGetCounter(QWidget *parent)
     , mRepeatFor(new QSpinBox(this))
     , mTextAfter(new QLineEdit(this))
     , mLeadingZeros(new QSpinBox(this))
+    , mInsertField(new InsertFieldBox(this))
+    , mFieldTarget(mTextBefore)
 {
     setWindowTitle(QStringLiteral("Counter"));
     mTextBefore->setObjectName(QStringLiteral("TextBefore"));
@@ -54,7 +58,25 @@ TGetCounter::TGetCounter(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(mInsertField);
     layout->addLayout(new DialogButtons(this, HelpTopic));
+
+    // A field goes where the user last was: before or after the number.
+    mTextBefore->installEventFilter(this);
+    mTextAfter->installEventFilter(this);
+    for (QLineEdit *edit : {mTextBefore, mTextAfter})
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { mFieldTarget = edit; });
+    connect(mInsertField, &InsertFieldBox::fieldChosen, this, [this](const QString &reference) {
+        mFieldTarget->insert(reference);
+        mFieldTarget->setFocus();
+    });
+}
+
+bool TGetCounter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && (watched == mTextBefore || watched == mTextAfter))
+        mFieldTarget = static_cast<QLineEdit *>(watched);
+    return QDialog::eventFilter(watched, event);
 }
 
 CounterSettings TGetCounter::settings() const

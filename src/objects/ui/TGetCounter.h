@@ -1,6 +1,8 @@
 #pragma once
 // The "Counter" window: texts before and after the number, the starting
-// number, how many labels repeat each number and the zero padding.
+// number, how many labels repeat each number and the zero padding. With a
+// data file chosen, "Insert field" writes a column into the text before or
+// after the number, whichever was edited last.
 #include "objects/LabelDialogs.h"
 
 #include <QDialog>
@@ -9,6 +11,8 @@ class QLineEdit;
 class QSpinBox;
 
 namespace sw {
+
+class InsertFieldBox;
 
 class TGetCounter : public QDialog
 {
@@ -27,6 +31,10 @@ public:
     QSpinBox *RepeatFor() const { return mRepeatFor; }
     QLineEdit *TextAfter() const { return mTextAfter; }
     QSpinBox *LeadingZeros() const { return mLeadingZeros; }
+    InsertFieldBox *InsertField() const { return mInsertField; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *mTextBefore;
@@ -34,6 +42,8 @@ private:
     QSpinBox *mRepeatFor;
     QLineEdit *mTextAfter;
     QSpinBox *mLeadingZeros;
+    InsertFieldBox *mInsertField;
+    QLineEdit *mFieldTarget;
 };
 
 } // namespace sw

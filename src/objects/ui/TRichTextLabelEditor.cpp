@@ -3,6 +3,7 @@
 #include "objects/ObjectEditors.h"
 #include "objects/TGPRichBaseLabel.h"
 #include "objects/ui/DialogButtons.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenCursor.h"
 #include "richtext/TWPRTFTextIo.h"
@@ -75,10 +76,20 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
     connect(mZoomPlus, &QToolButton::clicked, this, &TRichTextLabelEditor::ZoomPlusButtonClick);
     connect(mZoomMinus, &QToolButton::clicked, this, &TRichTextLabelEditor::ZoomMinusButtonClick);
 
+    // The field goes in at the caret, in the character format there.
+    mInsertField = new InsertFieldBox(this);
+    connect(mInsertField, &InsertFieldBox::fieldChosen, this, [this](const QString &reference) {
+        QTextCursor cursor = mView->textCursor();
+        cursor.insertText(reference);
+        mView->setTextCursor(cursor);
+        mView->setFocus();
+    });
+
     auto *buttons = new DialogButtons(this, HelpTopic);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mToolBar);
+    layout->addWidget(mInsertField);
     layout->addWidget(mScrollBox, 1);
     layout->addLayout(buttons);
 

@@ -7,6 +7,8 @@
 // The editing area shows the document at the zoom the panel had (50 to 150
 // per cent); "Zoom In" goes up in steps of 10 while below 100 per cent and
 // "Zoom Out" down while above 50, the area growing and shrinking with it.
+// With a data file chosen, "Insert field" below the toolbar writes a column
+// where the caret is.
 #include <QDialog>
 
 class QFrame;
@@ -15,6 +17,7 @@ class QToolButton;
 
 namespace sw {
 
+class InsertFieldBox;
 class TWPRichText;
 class TWPRichTextView;
 class TWPToolBar;
@@ -35,6 +38,7 @@ public:
     QFrame *WPPanel() const { return mPanel; }
     QToolButton *ZoomPlusButton() const { return mZoomPlus; }
     QToolButton *ZoomMinusButton() const { return mZoomMinus; }
+    InsertFieldBox *InsertField() const { return mInsertField; }
 
     // The editing area: width x height pixels at zoom per cent, that is the
     // label's size on the panel plus one; its background colour.
@@ -63,6 +67,7 @@ private:
     TWPRichTextView *mView;
     QToolButton *mZoomPlus;
     QToolButton *mZoomMinus;
+    InsertFieldBox *mInsertField;
     int mBaseWidth = 0;
     int mBaseHeight = 0;
     int mBaseZoom = 100;

@@ -7,6 +7,7 @@
 #include "objects/TGSuperText.h"
 #include "objects/ui/DialogButtons.h"
 #include "objects/ui/FontDialog.h"
+#include "objects/ui/InsertFieldBox.h"
 #include "objects/ui/LabelSampleView.h"
 #include "objects/ui/TGBrushImageBrowser.h"
 #include "objects/ui/TSuperTextGetSymbol.h"
@@ -205,7 +206,15 @@ TSuperTextProperties::TSuperTextProperties(TGSuperText &object, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll);
     layout->addLayout(controls, 1);
-    layout->addLayout(new DialogButtons(this, HelpTopic));
+    // The window keeps its size: "Insert field" shares the button row.
+    mInsertField = new InsertFieldBox(this);
+    connect(mInsertField, &InsertFieldBox::fieldChosen, this, [this](const QString &reference) {
+        mCaptionText->insert(reference);
+        mCaptionText->setFocus();
+    });
+    auto *buttons = new DialogButtons(this, HelpTopic);
+    buttons->insertWidget(1, mInsertField);
+    layout->addLayout(buttons);
     setFixedSize(582, 423);
 
     mSample->CopyTextFrom(object);

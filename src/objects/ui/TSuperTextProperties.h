@@ -20,6 +20,7 @@ class QWidget;
 
 namespace sw {
 
+class InsertFieldBox;
 class LabelSampleView;
 class TDFSColorButton;
 class TGSuperText;
@@ -75,6 +76,7 @@ public:
     static void install();
 
     QLineEdit *CaptionText() const { return mCaptionText; }
+    InsertFieldBox *InsertField() const { return mInsertField; }
     QComboBox *SurfaceTypeCombo() const { return mSurfaceTypeCombo; }
     QComboBox *FillDirectionCombo() const { return mFillDirectionCombo; }
     QComboBox *OutlineStyleCombo() const { return mOutlineStyleCombo; }
@@ -107,6 +109,7 @@ private:
     QTimer *mTimer1;
 
     QLineEdit *mCaptionText;
+    InsertFieldBox *mInsertField;
     QComboBox *mSurfaceTypeCombo;
     QComboBox *mFillDirectionCombo;
     QComboBox *mOutlineStyleCombo;
