@@ -1,5 +1,6 @@
 #include "objects/TGBarcode.h"
 
+#include "merge/FieldTemplate.h"
 #include "objects/ObjectEditors.h"
 #include "persistence/AnsiText.h"
 #include "platform/Canvas.h"
@@ -186,6 +187,16 @@ QString TGBarcode::PrintedData() const
     return substituted(mData);
 }
 
+bool TGBarcode::DataHoldsFields() const
+{
+    if (!FieldTemplate::mayHoldFields(mData))
+        return false;
+    for (const FieldTemplate::Span &span : FieldTemplate::spans(mData))
+        if (!FieldTemplate::isEscape(QStringView(mData).mid(span.start, span.length)))
+            return true;
+    return false;
+}
+
 QString TGBarcode::PrintProblem() const
 {
     const QString problem = symbolFor(PrintedData()).error();
@@ -213,7 +224,11 @@ void TGBarcode::Paint(Canvas &canvas, const PaintContext &context)
     }
     const BarcodeSymbol &symbol = Symbol();
     if (!symbol.isValid()) {
-        paintProblem(canvas, symbol.error());
+        if (DataHoldsFields())
+            paintNotice(canvas, QStringLiteral("%1: filled from each record when printing").arg(mData),
+                        clGray);
+        else
+            paintNotice(canvas, symbol.error(), clRed);
         return;
     }
     TFont *font = canvas.Font();
@@ -235,9 +250,9 @@ void TGBarcode::Paint(Canvas &canvas, const PaintContext &context)
         canvas.TextOut(textLeft(line, canvas.TextWidth(line.text)), placement.textTop, line.text);
 }
 
-void TGBarcode::paintProblem(Canvas &canvas, const QString &problem) const
+void TGBarcode::paintNotice(Canvas &canvas, const QString &text, TColor color) const
 {
-    canvas.Pen()->setColor(clRed);
+    canvas.Pen()->setColor(color);
     canvas.Pen()->setStyle(psSolid);
     canvas.Pen()->setMode(pmCopy);
     canvas.Pen()->setWidth(1);
@@ -246,12 +261,12 @@ void TGBarcode::paintProblem(Canvas &canvas, const QString &problem) const
     TFont *font = canvas.Font();
     font->Assign(*mFont);
     font->setStyle({});
-    font->setColor(clRed);
+    font->setColor(color);
     if (ScaleFactor() != 1.0f)
         font->setSize(std::max(1, truncTowardZero(mFont->size() * static_cast<double>(ScaleFactor()))));
     const int lineHeight = canvas.textMetrics().height;
     int y = 2;
-    for (const QString &line : wrapped(canvas, problem, Width() - 6)) {
+    for (const QString &line : wrapped(canvas, text, Width() - 6)) {
         canvas.TextOut(3, y, line);
         y += lineHeight;
     }

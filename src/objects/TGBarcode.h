@@ -8,7 +8,9 @@
 //
 // Data its symbology refuses is never drawn as a code: the panel shows the
 // reason in red in a red frame, PrintProblem() names it before a print
-// run, and PrintTo prints nothing (only an opaque background).
+// run, and PrintTo prints nothing (only an opaque background). Data that
+// refers to a data file's columns ("${Code}") and cannot be encoded as
+// written shows in grey as what it is, to be filled from each record.
 //
 // Data is stored as text when the file's 8-bit character set holds it;
 // otherwise the property Data is left out and the defined property
@@ -84,6 +86,9 @@ public:
     QString Problem() const { return Symbol().error(); }
     // The data a print run encodes: Data through the print substitution.
     QString PrintedData() const;
+    // Whether the data refers to a data file's columns (an escaped "$${"
+    // does not count).
+    bool DataHoldsFields() const;
 
     // Every persisted property of other through the setters (not the bounds).
     void CopyBarcodeFrom(const TGBarcode &other);
@@ -102,7 +107,7 @@ private:
     void changed();
     const BarcodeSymbol &symbolFor(const QString &data) const;
     bool showsText(const BarcodeSymbol &symbol) const;
-    void paintProblem(Canvas &canvas, const QString &problem) const;
+    void paintNotice(Canvas &canvas, const QString &text, TColor color) const;
 
     TBarcodeSymbology mSymbology = bcCode128;
     QString mData;

@@ -346,6 +346,24 @@ TEST_F(BarcodeObject, RefusedDataShowsInRedAndPrintsNothing)
     EXPECT_TRUE(barcode->PrintProblem().isEmpty());
 }
 
+TEST_F(BarcodeObject, FieldsTheSymbologyCannotTakeAsWrittenShowInGreyNotRed)
+{
+    barcode->SetSymbology(bcEAN13);
+    barcode->SetData(QStringLiteral("${Code}"));
+    EXPECT_TRUE(barcode->DataHoldsFields());
+    const QImage shown = paint(*barcode);
+    const QRgb grey = qRgb(128, 128, 128);
+    EXPECT_EQ(pixelsOf(shown, QRect(0, 0, 144, 1), grey) + pixelsOf(shown, QRect(0, 71, 144, 1), grey), 2 * 144);
+    EXPECT_EQ(reddish(shown, shown.rect()), 0);
+    // Printed without a data file it is still refused, as written.
+    EXPECT_FALSE(barcode->PrintProblem().isEmpty());
+
+    // An escaped "$${" is text, not a field: refused in red as before.
+    barcode->SetData(QStringLiteral("$${Code}"));
+    EXPECT_FALSE(barcode->DataHoldsFields());
+    EXPECT_GT(reddish(paint(*barcode), QRect(2, 2, 140, 68)), 40);
+}
+
 TEST_F(BarcodeObject, PrintSubstitutionChangesWhatPrintsNotTheObject)
 {
     barcode->SetSymbology(bcEAN13);

@@ -154,6 +154,14 @@ TEST_F(BarcodeDialog, InsertFieldWritesAColumnIntoTheDataAtTheCursor)
     data->moveCursor(QTextCursor::End);
     QTest::keyClick(window.InsertField()->Fields(), Qt::Key_Home);
     EXPECT_EQ(data->toPlainText(), QStringLiteral("PART-${SKU}"));
+    // In a code that takes digits only, a field alone is no problem yet.
+    child<QComboBox>(window, "SymbologyCombo")->setCurrentIndex(bcEAN13);
+    data->setPlainText(QStringLiteral("${SKU}"));
+    auto *problem = child<QLabel>(window, "ProblemLabel");
+    EXPECT_EQ(problem->text(), QStringLiteral("Filled from each record of the data file when printing"));
+    EXPECT_NE(problem->palette().color(QPalette::WindowText), QColor(Qt::red));
+    data->setPlainText(QStringLiteral("PART-${SKU}"));
+    child<QComboBox>(window, "SymbologyCombo")->setCurrentIndex(bcCode128);
     child<QPushButton>(window, "OkButton")->click();
     EXPECT_EQ(barcode->Data(), QStringLiteral("PART-${SKU}"));
 }

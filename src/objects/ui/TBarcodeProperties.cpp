@@ -177,10 +177,16 @@ void TBarcodeProperties::fillControls()
 void TBarcodeProperties::sampleChanged()
 {
     const BarcodeSymbol &symbol = mSample->Symbol();
+    // Fields are no problem yet: each record's value is checked when the
+    // labels are printed.
+    const bool fields = !symbol.isValid() && mSample->DataHoldsFields();
     QPalette palette = mProblemLabel->palette();
-    palette.setColor(QPalette::WindowText, symbol.isValid() ? palette.color(QPalette::Text) : QColor(Qt::red));
+    palette.setColor(QPalette::WindowText,
+                     symbol.isValid() || fields ? palette.color(QPalette::Text) : QColor(Qt::red));
     mProblemLabel->setPalette(palette);
-    if (!symbol.isValid())
+    if (fields)
+        mProblemLabel->setText(QStringLiteral("Filled from each record of the data file when printing"));
+    else if (!symbol.isValid())
         mProblemLabel->setText(symbol.error());
     else if (!symbol.humanReadable().isEmpty())
         mProblemLabel->setText(QStringLiteral("Reads: %1").arg(symbol.humanReadable()));
