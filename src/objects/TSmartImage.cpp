@@ -118,6 +118,13 @@ QImage TSmartImage::Decode(const QString &fileName, FormatCode code, QString *er
     return image;
 }
 
+QString TSmartImage::UnreadableMessage(const QString &fileName)
+{
+    return QStringLiteral("The picture in \"%1\" could not be read: the file is damaged or is not a picture "
+                          "of a kind this program can read.")
+        .arg(QFileInfo(fileName).fileName());
+}
+
 QImage TSmartImage::IconToBitmap(const QImage &icon)
 {
     QImage bitmap(icon.size(), QImage::Format_RGB32);
@@ -134,6 +141,8 @@ bool TSmartImage::LoadFromFile(const QString &fileName)
         if (mPicture->loadFromFile(fileName))
             return true;
         mPicture->clear();
+        if (code == fcOther)
+            MessageService::error(UnreadableMessage(fileName));
         return false;
     }
     QString error;

@@ -44,10 +44,13 @@ public:
     static FormatCode FormatCodeOf(const QString &fileName);
 
     // Loads the file into Picture. fcOther and fcBmp use the picture's own
-    // loader (bitmap, icon, metafile) and fail silently; the other codes are
-    // decoded to a bitmap and failures are reported as described above.
-    // True when Picture now holds the file's graphic; else Picture is empty.
+    // loader (bitmap, icon, metafile); the other codes are decoded to a
+    // bitmap. Failures are reported as described above, except for fcBmp,
+    // whose windows report it in words of their own. True when Picture now
+    // holds the file's graphic; else Picture is empty.
     bool LoadFromFile(const QString &fileName);
+    // What the user is told of a picture file that does not read.
+    static QString UnreadableMessage(const QString &fileName);
 
     // Decodes a raster file of the given code into an image; a null image
     // with *error set (the text shown to the user) when that fails.

@@ -41,7 +41,14 @@ bool LabelFileJob::parsePositions(const QString &text, PrintRequest &request, QS
         }
         const int from = m.captured(1).toInt();
         const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-        if (from < 1 || to < from || to > count) {
+        if (to < from && to >= 1 && from <= count) {
+            *error = QStringLiteral("'%1' runs backwards: write the lower position first (%2-%3)")
+                         .arg(part.trimmed())
+                         .arg(to)
+                         .arg(from);
+            return false;
+        }
+        if (from < 1 || to < 1 || to > count || from > count) {
             *error = QStringLiteral("'%1' is outside the sheet's positions 1 to %2").arg(part.trimmed()).arg(count);
             return false;
         }

@@ -364,6 +364,12 @@ void TSKMainScreen::openWhenIdle(const QString &fileName)
         QTimer::singleShot(250, this, [this, fileName] { openWhenIdle(fileName); });
         return;
     }
+    // Named on the command line or by the file manager: a name that names
+    // nothing is said so before anything is asked, and the design stays.
+    if (!QFileInfo::exists(fileName)) {
+        MessageService::information(fileName + QStringLiteral(" does not exist"));
+        return;
+    }
     RecentFileClick(fileName);
 }
 

@@ -90,13 +90,15 @@ bool TSKMainScreen::FormKeyDown(int key, Qt::KeyboardModifiers shift, bool panel
 
 bool TSKMainScreen::FormKeyUp(int key, Qt::KeyboardModifiers shift)
 {
-    if (!shift.testFlag(Qt::KeypadModifier))
-        return false;
-    if (key == Qt::Key_Plus) {
+    // The keypad's + and -, and for keyboards without a keypad the usual
+    // Ctrl++ (also Ctrl+=, the same key unshifted) and Ctrl+-.
+    const bool keypad = shift.testFlag(Qt::KeypadModifier);
+    const bool control = shift.testFlag(Qt::ControlModifier) && !shift.testFlag(Qt::AltModifier);
+    if ((keypad && key == Qt::Key_Plus) || (control && (key == Qt::Key_Plus || key == Qt::Key_Equal))) {
         ZoomSpinnerUpClick();
         return true;
     }
-    if (key == Qt::Key_Minus) {
+    if ((keypad || control) && key == Qt::Key_Minus) {
         ZoomSpinnerDownClick();
         return true;
     }

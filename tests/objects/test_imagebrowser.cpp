@@ -186,6 +186,23 @@ TEST_F(ImageBrowserTest, UnreadableFilesLeaveThePreviewEmpty)
     EXPECT_TRUE(browser.PreviewPicture().isEmpty());
     ASSERT_EQ(messages.messages.size(), 2);
     EXPECT_TRUE(messages.texts()[1].contains(QLatin1String("broken.jpg")));
+
+    // So are today's formats and icons: a damaged PNG or icon is no silent
+    // empty preview.
+    writeFile("damaged.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    writeFile("damaged.ico", QByteArray("\0\0\1\0\1\0\x10\x10", 8));
+    browser.setDirectory(dir.path());
+    for (const char *name : {"damaged.png", "damaged.ico"}) {
+        ASSERT_TRUE(browser.selectFile(path("red.bmp")));
+        const qsizetype before = messages.messages.size();
+        ASSERT_TRUE(browser.selectFile(path(name)));
+        EXPECT_TRUE(browser.PreviewPicture().isEmpty()) << name;
+        ASSERT_EQ(messages.messages.size(), before + 1) << name;
+        EXPECT_EQ(messages.texts().last(), QStringLiteral("The picture in \"%1\" could not be read: the file is "
+                                                          "damaged or is not a picture of a kind this program can "
+                                                          "read.")
+                                               .arg(QLatin1String(name)));
+    }
 }
 
 TEST_F(ImageBrowserTest, OptionBoxesExcludeEachOther)

@@ -229,6 +229,36 @@ TEST_F(RichTextEditor, InsertFieldWritesAColumnAtTheCaretInItsFormat)
     label->EditRichText();
 }
 
+TEST_F(RichTextEditor, CtrlBIAndUFormatWhatIsTypedNext)
+{
+    TGPRichBaseLabel *label = draw(QRect(20, 10, 190, 40), [](TRichTextLabelEditor *e) {
+        EXPECT_EQ(toolButton(e, "BoldButton")->toolTip(), QStringLiteral("Bold (Ctrl+B)"));
+        type(e, QStringLiteral("a"));
+        QTest::keyClick(e->richTextView(), Qt::Key_B, Qt::ControlModifier);
+        type(e, QStringLiteral("b"));
+        QTest::keyClick(e->richTextView(), Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(e->richTextView(), Qt::Key_I, Qt::ControlModifier);
+        type(e, QStringLiteral("i"));
+        QTest::keyClick(e->richTextView(), Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(e->richTextView(), Qt::Key_U, Qt::ControlModifier);
+        type(e, QStringLiteral("u"));
+    }, true);
+    ASSERT_NE(label, nullptr);
+    const auto lines = paragraphs(*label->RTFText()->document());
+    ASSERT_EQ(lines.size(), 1);
+    ASSERT_EQ(lines[0].runs.size(), 4);
+    EXPECT_FALSE(lines[0].runs[0].bold);
+    EXPECT_EQ(lines[0].runs[1].text, QStringLiteral("b"));
+    EXPECT_TRUE(lines[0].runs[1].bold);
+    EXPECT_FALSE(lines[0].runs[1].italic);
+    EXPECT_EQ(lines[0].runs[2].text, QStringLiteral("i"));
+    EXPECT_TRUE(lines[0].runs[2].italic);
+    EXPECT_FALSE(lines[0].runs[2].bold);
+    EXPECT_EQ(lines[0].runs[3].text, QStringLiteral("u"));
+    EXPECT_TRUE(lines[0].runs[3].underline);
+    EXPECT_FALSE(lines[0].runs[3].italic);
+}
+
 TEST_F(RichTextEditor, OkWithoutEditsKeepsTheRtfAsItWasRead)
 {
     const QByteArray foreign = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n\\pard\\f0\\fs20 As "

@@ -77,7 +77,12 @@ TEST_F(Job, PositionListsAreCheckedAgainstTheSheet)
     EXPECT_TRUE(request.positions[1] && request.positions[3] && request.positions[29]);
     EXPECT_FALSE(LabelFileJob::parsePositions("31", request, &error));
     EXPECT_TRUE(error.contains("1 to 30"));
-    EXPECT_FALSE(LabelFileJob::parsePositions("4-2", request, &error));
+    EXPECT_FALSE(LabelFileJob::parsePositions("6-4", request, &error));
+    EXPECT_EQ(error, "'6-4' runs backwards: write the lower position first (4-6)");
+    EXPECT_FALSE(LabelFileJob::parsePositions("40-4", request, &error));
+    EXPECT_EQ(error, "'40-4' is outside the sheet's positions 1 to 30");
+    EXPECT_FALSE(LabelFileJob::parsePositions("5-0", request, &error));
+    EXPECT_EQ(error, "'5-0' is outside the sheet's positions 1 to 30");
     EXPECT_FALSE(LabelFileJob::parsePositions("x", request, &error));
     EXPECT_TRUE(LabelFileJob::parsePositions("", request, &error));
     EXPECT_TRUE(request.positions[0]);

@@ -137,10 +137,13 @@ TEST_F(DesktopWindowTest, AFileFromOutsideOpensAfterAskingAboutChanges)
     EXPECT_EQ(w.currentFileName(), second);
     EXPECT_EQ(w.labelPanel().labelObjects().size(), 3);
 
-    // A file that went away is reported and the design stays.
+    // A file that is not there is reported, before any question, and the
+    // design stays.
+    w.SetChangesMade(true);
     mMessages.messages.clear();
     w.openRequestedFile(mDir.filePath("gone.sk"));
-    EXPECT_EQ(mMessages.texts(), QStringList({mDir.filePath("gone.sk") + " no longer exists"}));
+    EXPECT_EQ(mMessages.texts(), QStringList({mDir.filePath("gone.sk") + " does not exist"}));
+    EXPECT_TRUE(w.ChangesMade());
     EXPECT_EQ(w.currentFileName(), second);
 }
 

@@ -84,6 +84,14 @@ TEST_F(MainCommandsTest, ZoomStepsStopAtFiftyAndOneHundredFiftyAndReturnExactly)
     EXPECT_EQ(zoomText(), QStringLiteral("140%"));
     QTest::keyRelease(child<QScrollArea>("ScrollBox1"), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(zoomText(), QStringLiteral("150%"));
+    // Without a keypad: Ctrl+- and Ctrl++ (or Ctrl+=).
+    QTest::keyRelease(child<QScrollArea>("ScrollBox1"), Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyRelease(child<QScrollArea>("ScrollBox1"), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(zoomText(), QStringLiteral("130%"));
+    QTest::keyRelease(child<QScrollArea>("ScrollBox1"), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(zoomText(), QStringLiteral("140%"));
+    QTest::keyRelease(child<QScrollArea>("ScrollBox1"), Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(zoomText(), QStringLiteral("150%"));
 
     // Zooming is never a change.
     EXPECT_FALSE(w.ChangesMade());

@@ -175,6 +175,8 @@ void TGBrushImageBrowser::loadTexture(const QString &path)
         const QImage icon = reader.read();
         if (!icon.isNull())
             texture = TSmartImage::IconToBitmap(icon);
+        else
+            MessageService::error(TSmartImage::UnreadableMessage(path));
     } else {
         // The loader reports its own failures and leaves its picture empty.
         mSmartImage->LoadFromFile(path);

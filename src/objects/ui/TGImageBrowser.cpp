@@ -205,9 +205,10 @@ void TGImageBrowser::loadPreview(const QString &path)
     if (ext == QLatin1String(".ICO")) {
         QImageReader reader(path, "ico");
         const QImage icon = reader.read();
-        if (icon.isNull())
+        if (icon.isNull()) {
             mPreview->clear();
-        else
+            MessageService::error(TSmartImage::UnreadableMessage(path));
+        } else
             mPreview->setImage(TSmartImage::IconToBitmap(icon));
         return;
     }

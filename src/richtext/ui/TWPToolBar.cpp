@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 static void initRichTextUiResources()
 {
@@ -107,6 +109,10 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     mUnderline = toolButton("UnderlineButton", QStringLiteral("Underline"), true);
     mUnderline->setText(QStringLiteral("U"));
     mUnderline->setFont(styled(mUnderline->font(), false, false, true));
+    // The keys every word processor has for these, typed in the text.
+    for (const auto &[button, keys] : styleKeys())
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->toolTip(), QKeySequence(keys).toString(
+                                                                                  QKeySequence::NativeText)));
     mLayout->addSpacing(6);
 
     mLeft = toolButton("LeftButton", QStringLiteral("Left"), true);
@@ -169,8 +175,27 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     connect(paste, &QToolButton::clicked, this, apply([](TWPRichTextView &v) { v.paste(); }));
 }
 
+QList<std::pair<QToolButton *, QKeySequence::StandardKey>> TWPToolBar::styleKeys() const
+{
+    return {{mBold, QKeySequence::Bold}, {mItalic, QKeySequence::Italic}, {mUnderline, QKeySequence::Underline}};
+}
+
 bool TWPToolBar::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl+B, Ctrl+I and Ctrl+U in the text press the buttons, so that the
+    // buttons show the style as the cursor moves on.
+    if (watched == mView && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        for (const auto &[button, keys] : styleKeys()) {
+            if (!key->matches(keys))
+                continue;
+            if (event->type() == QEvent::ShortcutOverride)
+                event->accept();
+            else
+                button->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -235,9 +260,13 @@ void TWPToolBar::setView(TWPRichTextView *view)
 {
     if (mView)
         disconnect(mView, nullptr, this, nullptr);
-    mView = view;
     if (mView)
+        mView->removeEventFilter(this);
+    mView = view;
+    if (mView) {
         connect(mView, &TWPRichTextView::cursorChanged, this, &TWPToolBar::updateFromView);
+        mView->installEventFilter(this);
+    }
     updateFromView();
 }
 

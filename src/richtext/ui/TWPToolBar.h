@@ -8,8 +8,11 @@
 // (Arial, Courier New, Times New Roman), which print with their installed
 // look-alikes; a name the document uses that is neither is shown and kept
 // as it is.
+#include <QKeySequence>
 #include <QList>
 #include <QWidget>
+
+#include <utility>
 
 class QAbstractButton;
 class QComboBox;
@@ -53,11 +56,14 @@ public:
 
 protected:
     // Return in the font name or size box applies it and goes back to the
-    // text; it does not press the window's default button.
+    // text; it does not press the window's default button. Ctrl+B, Ctrl+I
+    // and Ctrl+U in the text press the style buttons.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QToolButton *toolButton(const char *name, const QString &tip, bool checkable);
+    // The style buttons and their keys.
+    QList<std::pair<QToolButton *, QKeySequence::StandardKey>> styleKeys() const;
     void applyFontName(const QString &name);
     void applyFontSize(const QString &text);
     void applyColor(int index);
