@@ -1,6 +1,7 @@
 // The "Barcode Properties" window: controls filled from the object, what
 // the symbology refuses said as the data is typed, the live sample, OK and
 // Cancel.
+#include "DataFileSession.h"
 #include "FakePanelHost.h"
 
 #include "merge/MergeSession.h"
@@ -140,11 +141,7 @@ TEST_F(BarcodeDialog, InsertFieldWritesAColumnIntoTheDataAtTheCursor)
         TBarcodeProperties window(*barcode);
         EXPECT_FALSE(window.InsertField()->isVisibleTo(&window));
     }
-    DataFile file;
-    file.fileName = QStringLiteral("stock.csv");
-    file.columns = QStringList{"SKU", "Item"};
-    file.records = 1;
-    MergeSession::setDataFile(file);
+    sw::test::chooseDataFile(QStringLiteral("stock.csv"), QStringList{"SKU", "Item"});
     TBarcodeProperties window(*barcode);
     MergeSession::clear();
     ASSERT_TRUE(window.InsertField()->isVisibleTo(&window));

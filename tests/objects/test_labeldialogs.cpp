@@ -1,5 +1,6 @@
 // The windows of the text, counter and symbol labels, driven as a user
 // would: the label changes on Ok and stays as it was on Cancel.
+#include "DataFileSession.h"
 #include "FakePanelHost.h"
 
 #include "merge/MergeSession.h"
@@ -104,11 +105,7 @@ TEST_F(LabelDialogsTest, TextWindowInsertsAFieldOfTheDataFileAtTheCursor)
     }, false);
     l->EditText();
 
-    DataFile file;
-    file.fileName = QStringLiteral("stock.csv");
-    file.columns = QStringList{"Item", "Price"};
-    file.records = 1;
-    MergeSession::setDataFile(file);
+    sw::test::chooseDataFile(QStringLiteral("stock.csv"), QStringList{"Item", "Price"});
     whenShown<TGetLabelText>([](TGetLabelText *d) {
         ASSERT_TRUE(d->InsertField()->isVisible());
         d->LabelText()->setText(QStringLiteral("Only  today"));
@@ -201,11 +198,7 @@ TEST_F(LabelDialogsTest, CounterWindowInsertsAFieldBeforeOrAfterTheNumber)
     whenShown<TGetCounter>([](TGetCounter *d) { EXPECT_FALSE(d->InsertField()->isVisible()); }, false);
     c->EditCounter();
 
-    DataFile file;
-    file.fileName = QStringLiteral("guests.csv");
-    file.columns = QStringList{"Name", "Table"};
-    file.records = 1;
-    MergeSession::setDataFile(file);
+    sw::test::chooseDataFile(QStringLiteral("guests.csv"), QStringList{"Name", "Table"});
     // Untouched, the text before the number takes it, at its end.
     whenShown<TGetCounter>([](TGetCounter *d) {
         ASSERT_TRUE(d->InsertField()->isVisible());

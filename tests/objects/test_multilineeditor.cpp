@@ -1,6 +1,7 @@
 // The multi-line text editor, driven as a user would: typed text reaches
 // the label on Ok, Cancel leaves it as it was, and the memo holds at most
 // 254 characters; "Insert field" writes a data file's column into it.
+#include "DataFileSession.h"
 #include "FakePanelHost.h"
 
 #include "merge/MergeSession.h"
@@ -123,11 +124,8 @@ TEST_F(MultiLineEditorTest, InsertFieldWritesTheChosenColumnWhereTheCursorIs)
         TMultiLineTextEditor d;
         EXPECT_FALSE(d.InsertField()->isVisibleTo(&d));
     }
-    DataFile file;
-    file.fileName = QStringLiteral("people.csv");
-    file.columns = QStringList{"Name", " ", "Street", "City"}; // a nameless column cannot be referred to
-    file.records = 1;
-    MergeSession::setDataFile(file);
+    // A nameless column cannot be referred to.
+    sw::test::chooseDataFile(QStringLiteral("people.csv"), QStringList{"Name", " ", "Street", "City"});
     whenShown([](TMultiLineTextEditor *d) {
         EXPECT_TRUE(d->InsertField()->isVisible());
         QComboBox *fields = d->InsertField()->Fields();

@@ -3,6 +3,7 @@
 // to the label and Cancel does not, the zoom buttons keep to 50..100 per
 // cent. End to end: the text typed is saved, read back and printed by
 // skprint to PDF, where every label position shows the words in order.
+#include "DataFileSession.h"
 #include "PdfWords.h"
 #include "RichTextTestUtil.h"
 #include "merge/MergeSession.h"
@@ -200,11 +201,7 @@ TEST_F(RichTextEditor, TypedAndFormattedTextReachesTheLabelOnOkOnly)
 
 TEST_F(RichTextEditor, InsertFieldWritesAColumnAtTheCaretInItsFormat)
 {
-    DataFile file;
-    file.fileName = QStringLiteral("guests.csv");
-    file.columns = QStringList{"Name", "Table"};
-    file.records = 1;
-    MergeSession::setDataFile(file);
+    sw::test::chooseDataFile(QStringLiteral("guests.csv"), QStringList{"Name", "Table"});
     TGPRichBaseLabel *label = draw(QRect(20, 10, 190, 40), [](TRichTextLabelEditor *e) {
         ASSERT_TRUE(e->InsertField()->isVisible());
         type(e, QStringLiteral("Dear "));

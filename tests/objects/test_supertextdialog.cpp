@@ -2,6 +2,7 @@
 // from the object, changes reaching the live sample, the font, symbol and
 // texture windows it opens, the refit of typed text, and OK refusing an
 // empty text.
+#include "DataFileSession.h"
 #include "ModalWindow.h"
 
 #include "controls/TDFSColorButton.h"
@@ -127,11 +128,7 @@ TEST_F(SuperTextWindow, InsertFieldWritesAColumnIntoTheText)
         TSuperTextProperties window(object);
         EXPECT_FALSE(window.InsertField()->isVisibleTo(&window));
     }
-    DataFile file;
-    file.fileName = QStringLiteral("stock.csv");
-    file.columns = QStringList{"Item", "Price"};
-    file.records = 1;
-    MergeSession::setDataFile(file);
+    sw::test::chooseDataFile(QStringLiteral("stock.csv"), QStringList{"Item", "Price"});
     TSuperTextProperties window(object);
     MergeSession::clear();
     ASSERT_TRUE(window.InsertField()->isVisibleTo(&window));
