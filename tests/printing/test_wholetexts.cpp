@@ -1,8 +1,10 @@
-// Texts the user never typed as they print - a counter's caption - come
-// out of skprint whole: pixel for pixel as the same text typed in full.
+// Texts the user never typed as they print - a counter's caption, a field
+// filled from a data file - come out of skprint whole: pixel for pixel as
+// the same text typed in full.
 #include "ProgramRun.h"
 
 #include "objects/TGCounterLabel.h"
+#include "objects/TGMultiLineLabel.h"
 #include "objects/TGPLabel.h"
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/TFont.h"
@@ -32,6 +34,16 @@ TGPLabel *text(TGStickwellPanel32 &panel, const QString &caption, const QPoint &
     label->Loaded();
     panel.PlaceObject(label, QRect(at, QSize(10, height)));
     label->GrowToFit(); // as after typing it
+    return label;
+}
+
+TGMultiLineLabel *lines(TGStickwellPanel32 &panel, const QStringList &items, const QRect &bounds)
+{
+    auto *label = new TGMultiLineLabel;
+    label->SetItems(items);
+    arial(label->Font());
+    label->Loaded();
+    panel.PlaceObject(label, bounds);
     return label;
 }
 
@@ -84,4 +96,33 @@ TEST_F(WholeTexts, ACounterWithLeadingZerosInABoxMadeTooNarrowPrintsItsLastChara
     const QImage printed = sheet(counterFile, {});
     ASSERT_FALSE(printed.isNull());
     EXPECT_EQ(printed, sheet(textFile, {}));
+}
+
+TEST_F(WholeTexts, FieldsFilledFromADataFilePrintAsTheValuesTypedInFull)
+{
+    // Sized to the placeholders, as the design panel fits them.
+    TGStickwellPanel32 mergePanel;
+    mergePanel.setSize(254, 96);
+    TGPLabel *hello = text(mergePanel, QStringLiteral("Hello ${Name}"), QPoint(19, 10), 17);
+    TGMultiLineLabel *address = lines(mergePanel, {"${Street}", "${City}"}, QRect(19, 35, 10, 10));
+    address->FitToText();
+    const QString mergeFile = save(mergePanel, "merge.sk");
+    const QString people = dir.filePath("people.csv");
+    {
+        QFile csv(people);
+        ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+        csv.write("Name,Street,City\r\n"
+                  "\"Smith, John Bartholomew\",1200 Longstreet Boulevard,Saint-Jean-sur-Richelieu\r\n");
+    }
+
+    TGStickwellPanel32 typedPanel;
+    typedPanel.setSize(254, 96);
+    text(typedPanel, QStringLiteral("Hello Smith, John Bartholomew"), QPoint(19, 10), hello->Height());
+    lines(typedPanel, {"1200 Longstreet Boulevard", "Saint-Jean-sur-Richelieu"},
+          QRect(19, 35, 220, address->Height()));
+    const QString typedFile = save(typedPanel, "typed.sk");
+
+    const QImage merged = sheet(mergeFile, {"--merge", people});
+    ASSERT_FALSE(merged.isNull());
+    EXPECT_EQ(merged, sheet(typedFile, {"--positions", "1"}));
 }
