@@ -245,8 +245,8 @@ void TGBaseLabel::layoutText(Canvas &canvas, const QString &caption)
     const TTextMetric tm = canvas.textMetrics();
     const int th = tm.height + tm.internalLeading + tm.externalLeading;
     // The text's width (and a space) is measured only when the box or the
-    // alignment needs it: measuring shapes the text, and a counter's
-    // caption is new on every label it prints.
+    // alignment needs it: measuring shapes the text, and a merged caption
+    // is new on every label it prints.
     std::optional<int> width;
     const auto tw = [&] {
         if (!width)
@@ -293,6 +293,11 @@ void TGBaseLabel::layoutText(Canvas &canvas, const QString &caption)
                 fitWidth(l);
         }
     }
+
+    // A caption the user never typed, or one a data file filled in, is
+    // never cut.
+    if (autoSizes() && (showsWholeCaption() || caption != mCaption))
+        growToShow(canvas, text, tw(), mx, my);
 
     Rect main;
     if (a == 0 || a == 180)
@@ -350,6 +355,43 @@ void TGBaseLabel::layoutText(Canvas &canvas, const QString &caption)
     // Resizing above reported bounds changes, which asked for a new layout;
     // this one already has the final box.
     mNeedsLayout = false;
+}
+
+void TGBaseLabel::growToShow(Canvas &canvas, const QString &text, int tw, int mx, int my)
+{
+    // The new box must pass the layout's own sizing unchanged, or every
+    // paint would shrink and grow it again.
+    if (mAngle == 0) {
+        // As GrowToFit sizes a typed caption: room for the copies that
+        // stand furthest right, and five spaces.
+        const int left = mx + std::max({0, mShadowOffset.x(), mHighlightOffset.x()});
+        if (Width() >= left + tw)
+            return;
+        const int width = left + canvas.TextWidth(text + QStringLiteral("     "));
+        const int grown = width - Width();
+        int x = Left();
+        if (mAlignment == taRightJustify)
+            x -= grown;
+        else if (mAlignment == taCenter)
+            x -= grown / 2;
+        fitBounds(x, Top(), width, Height());
+    } else if (mAngle == 180) {
+        // Upside down the text starts at the right edge; the layout keeps
+        // the box within twice the text's width.
+        if (Width() >= mx + tw || mx + tw > 2 * tw)
+            return;
+        const int width = std::min(mx + canvas.TextWidth(text + QStringLiteral("     ")), 2 * tw);
+        fitBounds(Left() - (width - Width()), Top(), width, Height());
+    } else {
+        // The length the layout gives the text in a box long enough for it.
+        const int height = truncTowardZero(1.2 * tw);
+        if (Height() >= tw + mx + my || tw + mx + my > height)
+            return;
+        // Turned by 90 degrees the text reads upwards from the bottom edge,
+        // by 270 downwards from the top edge.
+        const int y = mAngle == 90 ? Top() - (height - Height()) : Top();
+        fitBounds(Left(), y, Width(), height);
+    }
 }
 
 // ---- painting ---------------------------------------------------------------------------

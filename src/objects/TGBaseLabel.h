@@ -167,6 +167,10 @@ protected:
     // Whether the layout sizes the box's thickness to the text; the symbol
     // label fits its box itself.
     virtual bool autoSizes() const { return true; }
+    // Whether the box grows whenever its caption would be cut: a caption
+    // nobody typed (a counter's, whose number gets longer as it prints)
+    // must show whole. A caption filled from a data file always does.
+    virtual bool showsWholeCaption() const { return false; }
     // Appends "-" and the "Rotation" submenu.
     void addRotationMenu();
 
@@ -175,6 +179,12 @@ private:
     void updateOffsets();
     // Layout for a given text (the caption, or the caption a print draws).
     void layoutText(Canvas &canvas, const QString &caption);
+    // Lengthens the box along the text when the text (tw wide with its
+    // trailing space, in the canvas font) does not fit between the margins
+    // (mx, my): across to the width the text would get if it had been typed,
+    // upright to the length the layout gives it. The edge where the text
+    // is anchored stays where it is.
+    void growToShow(Canvas &canvas, const QString &text, int tw, int mx, int my);
 
     TBorderStyle mBorderStyle = bsNone;
     int mBorderItem = -1;

@@ -120,8 +120,8 @@ bool TGCounterLabel::EditCounter()
     SetTextBefore(settings.TextBefore);
     SetTextAfter(settings.TextAfter);
     SetLeadingZeros(settings.LeadingZeros);
-    // Unpadded for now; the next paint pads it.
-    SetCaption(mTextBefore + QString::number(mCurrentNumber) + mTextAfter);
+    // The box fits the caption as shown, leading zeros included.
+    UpdateCaption();
     if (Angle() == 0) {
         setWidth(10);
         GrowToFit();

@@ -60,6 +60,9 @@ public:
     void ResetSequence() override;
     void NextLabel() override;
 
+protected:
+    bool showsWholeCaption() const override { return true; }
+
 private:
     int mStartingnumber = 1;
     int mRepeatEach = 1;

@@ -280,9 +280,15 @@ void TGMultiLineBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff
     const int lh = roundHalfEven(report.LineHeight() * dy);
     report.SetBrush(clWhite, bsClear);
 
-    const double left = xOff + Left() / p;
-    const TDeviceRect box = report.CreateRect(left, yOff + Top() / p, xOff + (Left() + Width()) / p,
-                                              yOff + (Top() + Height()) / p);
+    double left = xOff + Left() / p;
+    TDeviceRect box = report.CreateRect(left, yOff + Top() / p, xOff + (Left() + Width()) / p,
+                                        yOff + (Top() + Height()) / p);
+    if (hasPrintSubstitution() && lines != Lines()) {
+        // Filled fields are laid out as if typed: the box takes every line
+        // whole, its aligned edge staying where it is.
+        const int grown = fitLines(report, lines, lh, k, box);
+        left -= grown / dx;
+    }
     int y = box.top;
     for (const QString &line : lines) {
         const int top = y;
@@ -302,6 +308,29 @@ void TGMultiLineBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff
         report.TextRect(TDeviceRect{box.left, top, box.right, y}, left + shift / dx,
                         report.DeviceToUnitsY(top), line);
     }
+}
+
+int TGMultiLineBaseLabel::fitLines(TBaseReport &report, const QStringList &lines, int lineHeight, int gap,
+                                   TDeviceRect &box) const
+{
+    const double dx = report.PixelsPerInchX();
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, roundHalfEven(report.TextWidth(line) * dx));
+    // A centred line stands two gaps in from the right edge, a right-aligned
+    // one a gap.
+    const int width = widest + 2 * gap;
+    box.bottom = std::max(box.bottom, box.top + lineHeight * int(lines.size()));
+    if (width <= box.width())
+        return 0;
+    int grown = width - box.width();
+    if (mAlignment == taLeftJustify)
+        grown = 0;
+    else if (mAlignment == taCenter)
+        grown /= 2;
+    box.left -= grown;
+    box.right = box.left + width;
+    return grown;
 }
 
 // ---- menu -----------------------------------------------------------------------------------

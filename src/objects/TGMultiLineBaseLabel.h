@@ -10,6 +10,7 @@
 #include "platform/GraphicsTypes.h"
 #include "platform/TFont.h" // complete for the meta-objects of Font and Items
 #include "platform/TStringList.h"
+#include "report/RPDefine.h"
 
 #include <QStringList>
 #include <functional>
@@ -107,6 +108,10 @@ private:
     // The hard lines broken into display lines at the current width, font
     // and ScaleFactor.
     QStringList wrapLines(const QStringList &hardLines) const;
+    // Widens (keeping the aligned edge) and deepens the printed box, in
+    // device pixels, so that it holds the lines in the report's font; never
+    // narrows it. Returns how far its left edge moved left.
+    int fitLines(TBaseReport &report, const QStringList &lines, int lineHeight, int gap, TDeviceRect &box) const;
 
     TStringList *mItems = nullptr;
     QStringList mWrappedLines;

@@ -16,6 +16,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cmath>
+
 namespace sw {
 
 TGPRichBaseLabel::TGPRichBaseLabel(QObject *owner)
@@ -133,6 +135,11 @@ void TGPRichBaseLabel::ChooseBackgroundColor()
 
 void TGPRichBaseLabel::DrawRich(Canvas &canvas)
 {
+    drawRich(canvas, Height());
+}
+
+void TGPRichBaseLabel::drawRich(Canvas &canvas, int height)
+{
     TWPRichText *master = mMaster.data();
     if (!master)
         return;
@@ -147,22 +154,46 @@ void TGPRichBaseLabel::DrawRich(Canvas &canvas)
         background = mBGColor;
     }
     master->setColor(background);
-    canvas.FillRect(0, 0, Width(), Height());
+    canvas.FillRect(0, 0, Width(), height);
 
     master->RtfText()->Assign(*RTFText());
     if (hasPrintSubstitution())
         fillFields(*master->RtfText()->document());
     master->setZooming(truncTowardZero(ScaleFactor() * 100.0));
     master->setPaintOptions(TWPCustomRtfEdit::poTextOnly);
-    master->PaintPage(canvas, 0, 1, 0, Height(), Width(), 0);
+    master->PaintPage(canvas, 0, 1, 0, height, Width(), 0);
 
     if (mBorderStyle == bsSingle) {
         canvas.Pen()->setColor(clBlack);
         canvas.Pen()->setWidth(1);
         canvas.Pen()->setStyle(psSolid);
         canvas.Brush()->setStyle(bsClear);
-        canvas.Rectangle(0, 0, Width(), Height());
+        canvas.Rectangle(0, 0, Width(), height);
     }
+}
+
+int TGPRichBaseLabel::printedHeight() const
+{
+    if (!hasPrintSubstitution())
+        return Height();
+    TWPRTFTextIo designed, filled;
+    designed.Assign(*RTFText());
+    filled.Assign(*RTFText());
+    fillFields(*filled.document());
+    if (filled.document()->toPlainText() == designed.document()->toPlainText())
+        return Height();
+    // Both laid out as PaintPage lays them out, at the object's width.
+    const double zoom = truncTowardZero(ScaleFactor() * 100.0) / 100.0;
+    const auto depth = [&](TWPRTFTextIo &text) {
+        text.document()->setTextWidth(Width() / zoom);
+        return int(std::ceil(text.document()->size().height() * zoom));
+    };
+    const int needed = depth(filled);
+    // Only what the filled fields add: a design that already runs past its
+    // box prints as designed.
+    if (needed <= Height() || needed <= depth(designed))
+        return Height();
+    return needed;
 }
 
 QStringList TGPRichBaseLabel::SubstitutedTexts() const
@@ -204,11 +235,12 @@ void TGPRichBaseLabel::PrintTo(TBaseReport &report, double xOff, double yOff)
     if (!mMaster || Width() <= 0 || Height() <= 0)
         return;
     const double p = ScreenInfo::pixelsPerInch();
+    const int height = printedHeight();
     const TDeviceRect r = report.CreateRect(xOff + Left() / p, yOff + Top() / p, xOff + (Left() + Width()) / p,
-                                            yOff + (Top() + Height()) / p);
-    report.StretchDraw(r, QSize(Width(), Height()), [this](QPainter &painter) {
+                                            yOff + (Top() + height) / p);
+    report.StretchDraw(r, QSize(Width(), height), [this, height](QPainter &painter) {
         Canvas canvas(&painter);
-        DrawRich(canvas);
+        drawRich(canvas, height);
     });
 }
 

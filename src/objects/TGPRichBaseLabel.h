@@ -94,6 +94,12 @@ public:
 private:
     // Fills the fields of the master's copy of the document.
     void fillFields(QTextDocument &document) const;
+    // DrawRich into a box `height` pixels deep.
+    void drawRich(Canvas &canvas, int height);
+    // How deep the object prints: its own height, or deeper when filled
+    // fields make the document, wrapped at the object's width as typed
+    // text is, longer than the box holds.
+    int printedHeight() const;
 
     TWPRtfStorage *mStorage;
     QPointer<TWPRichText> mMaster;

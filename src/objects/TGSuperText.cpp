@@ -11,9 +11,13 @@
 #include "platform/ScreenInfo.h"
 #include "report/TBaseReport.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <limits>
+#include <optional>
 
 namespace sw {
 
@@ -475,12 +479,34 @@ void TGSuperText::PrintTo(TBaseReport &report, double xOff, double yOff)
     // The layout and the cut of the text in screen pixels, as on the panel.
     mLayoutDirty = true;
     QString text;
+    // The designed box, while a filled field has widened it.
+    std::optional<QRect> designBox;
+    const auto restore = qScopeGuard([this, &designBox] {
+        if (!designBox)
+            return;
+        fitBounds(designBox->x(), designBox->y(), designBox->width(), designBox->height());
+        mLayoutDirty = true;
+    });
     {
         ScreenCanvas screen;
-        Layout(screen.canvas());
+        Canvas &canvas = screen.canvas();
+        Layout(canvas);
         const int e = std::max(mTextBox.left, mShadowBox.left);
-        SelectFont(screen.canvas());
-        text = fittedText(screen.canvas(), Width() - e, substitutedLine(mCaption));
+        SelectFont(canvas);
+        const QString caption = substitutedLine(mCaption);
+        if (caption != mCaption) {
+            // What a data file fills in is never cut: the box widens to
+            // the whole text for this label.
+            const int whole = canvas.TextWidth(fittedText(canvas, std::numeric_limits<int>::max(), caption));
+            if (whole > Width() - e) {
+                designBox = BoundsRect();
+                fitBounds(Left(), Top(), e + whole, Height());
+                mLayoutDirty = true;
+                Layout(canvas);
+                SelectFont(canvas);
+            }
+        }
+        text = fittedText(canvas, Width() - e, caption);
     }
 
     QString face, unused;

@@ -1,9 +1,10 @@
 #pragma once
-// Helpers for the label object tests: stream round trips, painting an
-// object alone, looking at ink, and a screen resolution for one test.
+// Helpers for the label object tests: stream round trips, painting and
+// printing an object alone, looking at ink, and a screen resolution for one test.
 #include "objects/TGGraphicControl.h"
 #include "platform/Canvas.h"
 #include "platform/ScreenInfo.h"
+#include "report/TImageReport.h"
 
 #include "../persistence/StreamRoundTrip.h"
 
@@ -21,6 +22,17 @@ inline QImage paint(TGGraphicControl &object, bool placeholders = true)
     context.showPlaceholders = placeholders;
     object.Paint(canvas, context);
     return image;
+}
+
+// The page the object prints on alone at 96 pixels per inch, the label's
+// corner at the page's.
+inline QImage printAlone(TGGraphicControl &object)
+{
+    TImageReport report(96, 96);
+    report.BeginDoc();
+    object.PrintTo(report, 0, 0);
+    report.EndDoc();
+    return report.PageImage(0);
 }
 
 inline bool ink(const QImage &image, int x, int y)

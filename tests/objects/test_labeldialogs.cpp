@@ -2,6 +2,7 @@
 // would: the label changes on Ok and stays as it was on Cancel.
 #include "DataFileSession.h"
 #include "FakePanelHost.h"
+#include "ObjectTestUtil.h"
 
 #include "merge/MergeSession.h"
 #include "objects/LabelDialogs.h"
@@ -244,11 +245,38 @@ TEST_F(LabelDialogsTest, CounterSettingsApplyOnOkAndFitTheBox)
     EXPECT_EQ(c->TextBefore(), QStringLiteral("Ticket "));
     EXPECT_EQ(c->TextAfter(), QStringLiteral("!"));
     EXPECT_EQ(c->LeadingZeros(), 4);
-    EXPECT_EQ(c->Caption(), QStringLiteral("Ticket -42!")); // padded at the next paint
+    EXPECT_EQ(c->Caption(), QStringLiteral("Ticket -0042!"));
     EXPECT_GT(c->Width(), 10);
     EXPECT_GE(panel.changes, 1);
-    c->UpdateCaption();
-    EXPECT_EQ(c->Caption(), QStringLiteral("Ticket -0042!"));
+}
+
+TEST_F(LabelDialogsTest, CounterBoxFitsItsCaptionWithLeadingZerosAsATypedTextsBox)
+{
+    auto *c = panel.adopt(new TGCounterLabel);
+    c->Loaded();
+    whenShown<TGetCounter>([](TGetCounter *d) {
+        QTest::keyClicks(d->TextBefore(), QStringLiteral("Ticket number "));
+        d->StartingNumber()->setValue(7);
+        QTest::keyClicks(d->TextAfter(), QStringLiteral(" pcs"));
+        d->LeadingZeros()->setValue(4);
+    }, true);
+    ASSERT_TRUE(c->EditCounter());
+    EXPECT_EQ(c->Caption(), QStringLiteral("Ticket number 0007 pcs"));
+
+    auto *l = panel.adopt(new TGPLabel);
+    l->Loaded();
+    l->SetBounds(c->Left(), c->Top(), 10, c->Height());
+    whenShown<TGetLabelText>([](TGetLabelText *d) {
+        d->LabelText()->clear();
+        QTest::keyClicks(d->LabelText(), QStringLiteral("Ticket number 0007 pcs"));
+    }, true);
+    ASSERT_TRUE(l->EditText());
+    EXPECT_EQ(c->BoundsRect(), l->BoundsRect());
+    for (float zoom : {1.0f, 1.5f}) {
+        c->SetScale(zoom);
+        l->SetScale(zoom);
+        EXPECT_EQ(test::paint(*c), test::paint(*l)) << zoom;
+    }
 }
 
 TEST(SymbolWindow, ColumnsFollowTheGridFontSize)

@@ -3,6 +3,7 @@
 // text label's layout and rotation, the counter's numbering and the
 // symbol's box.
 #include "FakePanelHost.h"
+#include "ObjectTestUtil.h"
 
 #include "objects/ScreenCanvas.h"
 #include "objects/SymbolFontMap.h"
@@ -513,6 +514,98 @@ TEST(CounterLabel, PaintPadsTheCaptionAndAsksForAFreshLayout)
     c.Paint(canvas, PaintContext());
     EXPECT_EQ(c.Caption(), QStringLiteral("#03"));
     EXPECT_TRUE(c.NeedsLayout());
+}
+
+namespace {
+
+TGPLabel *typedLabel(FakePanelHost &panel, const QString &caption)
+{
+    auto *label = panel.adopt(new TGPLabel);
+    label->SetBounds(100, 10, 10, 10);
+    label->SetCaption(caption);
+    label->GrowToFit();
+    return label;
+}
+
+} // namespace
+
+TEST(CounterLabel, ABoxTooNarrowForItsCaptionGrowsToShowItWholeAtEveryZoom)
+{
+    FakePanelHost panel;
+    const TGPLabel *typed = typedLabel(panel, QStringLiteral("Ticket number 0007 pcs"));
+    for (TAlignment alignment : {taLeftJustify, taRightJustify, taCenter}) {
+        auto *c = panel.adopt(new TGCounterLabel);
+        c->SetTextBefore(QStringLiteral("Ticket number "));
+        c->SetStartingnumber(7);
+        c->SetTextAfter(QStringLiteral(" pcs"));
+        c->SetLeadingZeros(4);
+        c->SetAlignment(alignment);
+        c->UpdateCaption(); // as a file holds it
+        c->Loaded();
+        c->SetBounds(100, 10, 135, 20); // as a design made before stored it
+        panel.resetCounts();
+        test::paint(*c);
+        EXPECT_EQ(c->Width(), typed->Width()) << alignment;
+        const int grown = typed->Width() - 135;
+        const int right = alignment == taRightJustify ? 235
+                          : alignment == taCenter     ? 235 + grown - grown / 2
+                                                      : 100 + typed->Width();
+        EXPECT_EQ(c->Left() + c->Width(), right) << alignment; // the aligned edge stays
+        EXPECT_EQ(c->unitBounds(), c->BoundsRect());
+        EXPECT_EQ(panel.changes, 0) << alignment; // showing the caption is no change of the design
+
+        // Zoomed, the text is drawn as large as a typed one, and whole.
+        const QRect unit = c->unitBounds();
+        c->SetScale(1.5f);
+        test::paint(*c);
+        const QImage zoomed = test::paint(*c);
+        const QRect ink = test::inkBounds(zoomed, zoomed.rect());
+        EXPECT_LT(ink.right(), c->Width() - 5) << alignment;
+        c->SetScale(1.0f);
+        EXPECT_EQ(c->unitBounds(), unit) << alignment;
+    }
+}
+
+TEST(CounterLabel, ABoxThatGrewForItsCaptionSettlesAtEveryAngle)
+{
+    // Deep 3D copies around a one-digit number in a small font leave the
+    // text no room the layout would keep; the box must still settle.
+    FakePanelHost panel;
+    for (int angle : {0, 90, 180, 270})
+        for (int depth : {0, 10}) {
+            auto *c = panel.adopt(new TGCounterLabel);
+            c->Font()->setSize(6);
+            c->SetDirectionHighlight(TGBaseLabel::hdUpLeft);
+            c->SetDepthHighlight(depth);
+            c->SetDepthShadow(depth);
+            c->SetAngle(angle);
+            c->SetBounds(50, 50, 4, 4);
+            c->UpdateCaption();
+            c->Loaded();
+            test::paint(*c);
+            test::paint(*c);
+            const QRect settled = c->BoundsRect();
+            panel.resetCounts();
+            test::paint(*c);
+            EXPECT_EQ(c->BoundsRect(), settled) << angle << " " << depth;
+            EXPECT_EQ(panel.refits, 0) << angle << " " << depth;
+        }
+}
+
+TEST(CounterLabel, ANumberThatGrowsLongerOnPaperIsPrintedWhole)
+{
+    FakePanelHost panel;
+    auto *c = panel.adopt(new TGCounterLabel);
+    c->SetTextBefore(QStringLiteral("No. "));
+    c->SetStartingnumber(7);
+    c->SetBounds(100, 10, 10, 10);
+    c->UpdateCaption();
+    c->GrowToFit();
+    c->ResetSequence();
+    for (int i = 7; i < 1000; ++i)
+        c->NextLabel();
+    ASSERT_EQ(c->Caption(), QStringLiteral("No. 1000"));
+    EXPECT_EQ(test::printAlone(*c), test::printAlone(*typedLabel(panel, QStringLiteral("No. 1000"))));
 }
 
 TEST(CounterLabel, PopupHasCounterSettingsAndRotationButNoText)

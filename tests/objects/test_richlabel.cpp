@@ -392,3 +392,28 @@ TEST_F(RichLabel, MergedPrintFillsFieldsInTheirOwnFormatAndKeepsTheDocument)
     EXPECT_EQ(label->Master()->RtfText()->document()->toPlainText(),
               "Dear ${Name},\n${Street} costs $${Price} ${Nmae}");
 }
+
+TEST_F(RichLabel, AFilledFieldThatWrapsPrintsAllItsLinesAsTypedTextWould)
+{
+    TGStickwellPanel32 panel;
+    const auto label = [&panel](const QByteArray &words, const QRect &bounds) {
+        auto *l = new TGPRichBaseLabel(&panel);
+        l->Loaded();
+        l->RTFText()->setRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Hello " + words + "\\par}");
+        panel.PlaceObject(l, bounds);
+        return l;
+    };
+    // A box for one line of the design.
+    TGPRichBaseLabel *merged = label("$\\{Name\\}", QRect(10, 10, 90, 22));
+    // The value typed into a box deep enough for every line it wraps into.
+    TGPRichBaseLabel *typed = label("Bartholomew Longname-Smith", QRect(10, 10, 90, 200));
+    for (TGPRichBaseLabel *l : {merged, typed})
+        l->SetBorderStyle(bsNone);
+    merged->SetPrintSubstitution([](const QString &field) {
+        return field == "${Name}" ? QStringLiteral("Bartholomew Longname-Smith") : field;
+    });
+    const QImage page = printAlone(*merged);
+    EXPECT_EQ(page, printAlone(*typed));
+    EXPECT_GT(inkBounds(page, page.rect()).bottom(), 10 + 22 + 2 * 12); // two lines more than the box
+    EXPECT_EQ(merged->BoundsRect(), QRect(10, 10, 90, 22));
+}
