@@ -4,6 +4,7 @@
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/WindowPosition.h"
 #include "printing/SheetPicture.h"
 #include "printing/ui/TLabelPrintPrep.h"
 #include "printing/ui/TPrintFineTune.h"
@@ -24,14 +25,12 @@ namespace sw {
 
 namespace {
 
-// Puts `dialog` over the middle of `owner` (the screen's middle without one).
+// Puts `dialog`, at the size it will show at, over the middle of `owner`
+// and wholly on the screen (the toolkit places it without an owner).
 void centreOver(QWidget *dialog, QWidget *owner)
 {
     dialog->adjustSize();
-    if (owner && owner->isVisible()) {
-        const QRect o = owner->frameGeometry();
-        dialog->move(o.x() + (o.width() - dialog->width()) / 2, o.y() + (o.height() - dialog->height()) / 2);
-    }
+    WindowPosition::centreOver(dialog, owner);
 }
 
 // Sets the panel to zoom 1 while it lives and puts its zoom back after.

@@ -10,6 +10,7 @@
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenInfo.h"
+#include "platform/ui/WindowPosition.h"
 #include "printing/LabelPicture.h"
 #include "printing/MergeCheck.h"
 #include "printing/PrintCheck.h"
@@ -399,6 +400,13 @@ void TLabelPrintPrep::showEvent(QShowEvent *event)
         mActivated = true;
         FormActivate();
     }
+}
+
+void TLabelPrintPrep::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        WindowPosition::keepOnScreen(this);
 }
 
 void TLabelPrintPrep::FormActivate()
