@@ -72,7 +72,9 @@ private:
 
 QString askPdfFile(QWidget *parent, const QString &current)
 {
-    const QString start = current.isEmpty() ? QDir::home().filePath(QStringLiteral("labels.pdf")) : current;
+    QString start = ProgramFolder::dialogStart(current);
+    if (start != current) // the documents folder, with the name kept
+        start = QDir(start).filePath(current.isEmpty() ? QStringLiteral("labels.pdf") : QFileInfo(current).fileName());
     QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"), start,
                                                 QStringLiteral("PDF files (*.pdf)"));
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
@@ -152,7 +154,7 @@ bool PrintCommands::printerSetup(QWidget *parent)
 {
     TRPDevice &device = TRPDevice::shared();
     if (device.isPdfPrinter()) {
-        const QString name = pdfFileChooser()(parent, device.OutputFileName());
+        const QString name = pdfFileChooser()(parent, device.RememberedFileName());
         if (name.isEmpty())
             return false;
         device.setOutputFileName(name);
@@ -181,7 +183,7 @@ bool PrintCommands::prepareOutputFile(QWidget *parent)
     TRPDevice &device = TRPDevice::shared();
     if (!device.isPdfPrinter())
         return true;
-    const QString name = pdfFileChooser()(parent, device.OutputFileName());
+    const QString name = pdfFileChooser()(parent, device.RememberedFileName());
     if (name.isEmpty())
         return false;
     device.setOutputFileName(name);

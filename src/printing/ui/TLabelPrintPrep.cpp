@@ -360,16 +360,17 @@ void TLabelPrintPrep::clearDataFile()
 void TLabelPrintPrep::ChooseDataFileClick()
 {
     // Data files are often kept beside the designs they fill.
-    QString start = ProgramFolder::documentsPath();
+    QString wanted;
     if (mDataFile)
-        start = mDataFile->fileName;
+        wanted = mDataFile->fileName;
     else if (!mDesignFile.isEmpty())
-        start = QFileInfo(mDesignFile).absolutePath();
+        wanted = QFileInfo(mDesignFile).absolutePath();
+    const QString start = ProgramFolder::dialogStart(wanted);
     QFileDialog dialog(this, QStringLiteral("Choose a Data File"), start,
                        QStringLiteral("Spreadsheet data (*.csv *.txt *.tsv);;All files (*)"));
     dialog.setObjectName(QStringLiteral("DataFileDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (mDataFile)
+    if (mDataFile && start == wanted)
         dialog.selectFile(mDataFile->fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
