@@ -4,6 +4,7 @@
 // sheet of a layout.
 #include "persistence/LabelFileDumper.h"
 #include "platform/IniFile.h"
+#include "platform/OutputFile.h"
 #include "platform/ProgramFolder.h"
 #include "printing/LabelFileJob.h"
 #include "printing/MergeCheck.h"
@@ -73,10 +74,10 @@ QString amount(int sheets, int labels)
         .arg(labels == 1 ? "" : "s");
 }
 
-// An output file the user asked for. It is opened for writing before any
-// work is done, so that a path that cannot be written is reported at once
-// (without touching an existing file's contents). A file made here is
-// removed again unless the whole run succeeds: all outputs or none.
+// An output file the user asked for. It is checked before any work is done,
+// so that a path that cannot be written is reported at once (without
+// touching an existing file's contents). A file the run makes is removed
+// again unless the whole run succeeds: all outputs or none.
 class Output
 {
 public:
@@ -92,14 +93,8 @@ public:
     // Empty when the file can be written, else the system's reason.
     QString prepare()
     {
-        if (QFileInfo(mPath).isDir())
-            return QStringLiteral("Is a directory");
-        QFile file(mPath);
-        const bool existed = file.exists();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-            return file.errorString();
-        mCreated = !existed;
-        return QString();
+        mCreated = !QFileInfo::exists(mPath);
+        return OutputFile::problem(mPath);
     }
     // True when the file now has contents.
     bool written() const { return QFileInfo(mPath).size() > 0; }

@@ -102,6 +102,31 @@ QString ProgramFolder::documentsPath()
     return current().documents;
 }
 
+QString ProgramFolder::dialogStart(const QString &wanted)
+{
+    if (wanted.isEmpty())
+        return documentsPath();
+    const auto system = [](const QString &path) {
+        for (const char *root : {"/proc", "/sys", "/dev"}) {
+            const QLatin1String r(root);
+            if (path == r || (path.startsWith(r) && path.at(r.size()) == QLatin1Char('/')))
+                return true;
+        }
+        return false;
+    };
+    const QString path = QDir::cleanPath(QFileInfo(wanted).absoluteFilePath());
+    if (system(path))
+        return documentsPath();
+    // A link elsewhere may lead there ("/var/run/x" to "/proc/..."): the
+    // part of the path that exists is followed to where it really is.
+    QFileInfo existing(path);
+    while (!existing.exists() && !existing.isRoot())
+        existing.setFile(existing.absolutePath());
+    if (system(existing.canonicalFilePath()))
+        return documentsPath();
+    return wanted;
+}
+
 QString ProgramFolder::findInFolder(const QString &folder, const QString &name)
 {
     // A name with folders of its own: only its last part is matched.

@@ -48,6 +48,12 @@ public:
     static QString scratchPath();
     // Where the open and save dialogs start, ending in '/'.
     static QString documentsPath();
+    // Where a file dialog asked to start at `wanted` (a folder, or a file in
+    // one) may start: `wanted` itself, or documentsPath() when `wanted` is
+    // empty or lies, by its name or through links, under /proc, /sys or
+    // /dev. A file dialog there can block for good reading a device or a
+    // kernel file to learn its type.
+    static QString dialogStart(const QString &wanted);
     // The default choice: executableDir when it is a writable folder, else
     // userDataDir, which is created when missing. Both without trailing '/'.
     static QString choose(const QString &executableDir, const QString &userDataDir);

@@ -12,6 +12,7 @@
 #include "platform/ScreenCursor.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TPicture.h"
+#include "platform/ui/WindowPosition.h"
 #include "richtext/TWPRichText.h"
 #include "shell/CommonDialogs.h"
 #include "shell/LayoutChooser.h"
@@ -230,11 +231,14 @@ void TSKMainScreen::CenterForm(QWidget *form)
 {
     if (!form)
         return;
-    const QSize formSize = form->frameGeometry().size();
-    if (form == this || isMaximized())
-        form->move(centeredOnScreen(screenSize(), formSize));
-    else
-        form->move(centeredOver(frameGeometry(), formSize));
+    if (form == this) {
+        form->move(centeredOnScreen(screenSize(), form->frameGeometry().size()));
+    } else if (isMaximized()) {
+        form->move(centeredOnScreen(screenSize(), form->frameGeometry().size()));
+        WindowPosition::keepOnScreen(form, screen());
+    } else {
+        WindowPosition::centreOver(form, this);
+    }
     if (form->windowFlags().testFlag(Qt::WindowContextHelpButtonHint))
         form->setWindowFlag(Qt::WindowSystemMenuHint, true);
 }

@@ -66,10 +66,4 @@ QPoint centeredOnScreen(const QSize &screen, const QSize &form)
     return QPoint((screen.width() - form.width()) / 2, (screen.height() - form.height()) / 2);
 }
 
-QPoint centeredOver(const QRect &owner, const QSize &form)
-{
-    return QPoint(owner.x() + (owner.width() - form.width()) / 2,
-                  owner.y() + (owner.height() - form.height()) / 2);
-}
-
 } // namespace sw

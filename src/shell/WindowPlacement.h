@@ -2,7 +2,7 @@
 // Where the main window sits between runs: its normal (not maximised)
 // rectangle in screen pixels and whether it was maximised, kept per screen
 // resolution in the configuration file, and the arithmetic of putting a
-// window back on a screen and centring forms.
+// window back on a screen and centring it.
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -44,7 +44,5 @@ QRect fitRectToScreen(const QRect &rect, const QSize &screen);
 // Top-left that centres a form of `form` size on a screen of `screen` size
 // (halves truncated toward zero).
 QPoint centeredOnScreen(const QSize &screen, const QSize &form);
-// Top-left that centres a form of `form` size over the rectangle `owner`.
-QPoint centeredOver(const QRect &owner, const QSize &form);
 
 } // namespace sw

@@ -93,6 +93,27 @@ TEST_F(ProgramFolderTest, DataFilesAreFoundInTheFolderThenBesideTheProgram)
     beside.remove();
 }
 
+TEST_F(ProgramFolderTest, FileDialogsNeverStartInTheSystemsVirtualFolders)
+{
+    const QString documents = ProgramFolder::documentsPath();
+    ASSERT_EQ(documents, mDir.path() + "/");
+    for (const char *wanted : {"/proc/x.pdf", "/proc", "/proc/", "/sys/kernel", "/dev/null", "/dev",
+                               "/tmp/../proc/kmsg", "/dev/fd/0/x.pdf"})
+        EXPECT_EQ(ProgramFolder::dialogStart(QLatin1String(wanted)), documents) << wanted;
+    EXPECT_EQ(ProgramFolder::dialogStart(QString()), documents);
+
+    // Through a link of the user's into /proc.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self"), inDir("self")));
+    EXPECT_EQ(ProgramFolder::dialogStart(inDir("self/x.pdf")), documents);
+
+    // Anywhere else, even a folder whose name merely begins like theirs,
+    // and files or folders that do not exist yet, the dialog starts as asked.
+    for (const QString &wanted : {QStringLiteral("/processed/x.pdf"), QStringLiteral("/device"),
+                                  QStringLiteral("/system/labels"), inDir("labels.pdf"), inDir("new/x.pdf"),
+                                  QDir::homePath()})
+        EXPECT_EQ(ProgramFolder::dialogStart(wanted), wanted) << qPrintable(wanted);
+}
+
 TEST(ProgramFolderChoice, WritableExecutableFolderElseUserDataFolder)
 {
     QTemporaryDir exeDir;

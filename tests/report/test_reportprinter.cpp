@@ -136,3 +136,50 @@ TEST_F(PdfPrinterTest, MisuseAndCancelling)
     }
     EXPECT_FALSE(report.Printing());
 }
+
+TEST_F(PdfPrinterTest, AFileThatCannotBeWrittenIsNamedWithTheReasonAndNotRemembered)
+{
+    const QString good = device.OutputFileName();
+    // Nothing tried yet: the file set is the one to offer.
+    EXPECT_EQ(device.RememberedFileName(), good);
+    EXPECT_TRUE(device.WrittenFileName().isEmpty());
+    const auto print = [this] {
+        TReportPrinter report(&device);
+        report.BeginDoc();
+        report.Rectangle(1, 1, 2, 2);
+        report.EndDoc();
+    };
+    print();
+    EXPECT_EQ(device.WrittenFileName(), good);
+    EXPECT_EQ(device.RememberedFileName(), good);
+
+    // A folder that does not exist.
+    const QString bad = dir.filePath(QStringLiteral("missing/x.pdf"));
+    device.setOutputFileName(bad);
+    EXPECT_EQ(device.RememberedFileName(), bad); // not tried yet
+    try {
+        print();
+        FAIL() << "printed into a missing folder";
+    } catch (const EReportPrinter &e) {
+        EXPECT_EQ(e.message(), "The print job could not be started on Stickwell PDF on PDF file.\r"
+                               "Cannot write the PDF file " + bad + ": No such file or directory.");
+    }
+    EXPECT_EQ(device.OutputFileName(), bad);
+    EXPECT_EQ(device.RememberedFileName(), good);
+    EXPECT_EQ(device.WrittenFileName(), good);
+
+    // A cancelled run writes nothing either.
+    const QString other = dir.filePath(QStringLiteral("other.pdf"));
+    device.setOutputFileName(other);
+    {
+        TReportPrinter report(&device);
+        report.BeginDoc();
+        report.AbortReport();
+        report.EndDoc();
+    }
+    EXPECT_EQ(device.RememberedFileName(), good);
+    // Written at last: the new file is the one remembered.
+    print();
+    EXPECT_EQ(device.WrittenFileName(), other);
+    EXPECT_EQ(device.RememberedFileName(), other);
+}

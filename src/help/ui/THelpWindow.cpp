@@ -1,6 +1,7 @@
 #include "help/ui/THelpWindow.h"
 
 #include "help/ui/HelpTopics.h"
+#include "platform/ui/WindowPosition.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -96,10 +97,8 @@ THelpWindow *THelpWindow::open(const QUrl &url, QWidget *parent)
     }
     if (!window) {
         window = new THelpWindow(owner);
-        if (parent) {
-            const QRect over = parent->window()->frameGeometry();
-            window->move(over.center() - QPoint(window->width() / 2, window->height() / 2));
-        }
+        if (parent)
+            WindowPosition::centreOver(window, parent->window());
     }
     window->showPage(url);
     window->show();

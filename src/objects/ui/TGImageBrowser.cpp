@@ -151,7 +151,7 @@ QString TGImageBrowser::StartFolder()
     const IniFile ini(ProgramFolder::filePath(kIniFile));
     const QString folder = ini.readString(kIniSection, kIniFolderKey);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        return folder;
+        return ProgramFolder::dialogStart(folder);
     return QDir::homePath();
 }
 

@@ -35,7 +35,8 @@ public:
 
     // The folder a new browser shows: the one pictures were last loaded
     // from (kept in the configuration file), or the home folder at first
-    // and when that folder is gone.
+    // and when that folder is gone. A system folder (/proc, /sys, /dev)
+    // gives way to the documents folder (ProgramFolder::dialogStart).
     static QString StartFolder();
     static void RememberFolder(const QString &folder);
 

@@ -4,6 +4,7 @@
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/WindowPosition.h"
 #include "printing/SheetPicture.h"
 #include "printing/ui/TLabelPrintPrep.h"
 #include "printing/ui/TPrintFineTune.h"
@@ -24,14 +25,12 @@ namespace sw {
 
 namespace {
 
-// Puts `dialog` over the middle of `owner` (the screen's middle without one).
+// Puts `dialog`, at the size it will show at, over the middle of `owner`
+// and wholly on the screen (the toolkit places it without an owner).
 void centreOver(QWidget *dialog, QWidget *owner)
 {
     dialog->adjustSize();
-    if (owner && owner->isVisible()) {
-        const QRect o = owner->frameGeometry();
-        dialog->move(o.x() + (o.width() - dialog->width()) / 2, o.y() + (o.height() - dialog->height()) / 2);
-    }
+    WindowPosition::centreOver(dialog, owner);
 }
 
 // Sets the panel to zoom 1 while it lives and puts its zoom back after.
@@ -73,7 +72,9 @@ private:
 
 QString askPdfFile(QWidget *parent, const QString &current)
 {
-    const QString start = current.isEmpty() ? QDir::home().filePath(QStringLiteral("labels.pdf")) : current;
+    QString start = ProgramFolder::dialogStart(current);
+    if (start != current) // the documents folder, with the name kept
+        start = QDir(start).filePath(current.isEmpty() ? QStringLiteral("labels.pdf") : QFileInfo(current).fileName());
     QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"), start,
                                                 QStringLiteral("PDF files (*.pdf)"));
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
@@ -153,7 +154,7 @@ bool PrintCommands::printerSetup(QWidget *parent)
 {
     TRPDevice &device = TRPDevice::shared();
     if (device.isPdfPrinter()) {
-        const QString name = pdfFileChooser()(parent, device.OutputFileName());
+        const QString name = pdfFileChooser()(parent, device.RememberedFileName());
         if (name.isEmpty())
             return false;
         device.setOutputFileName(name);
@@ -182,7 +183,7 @@ bool PrintCommands::prepareOutputFile(QWidget *parent)
     TRPDevice &device = TRPDevice::shared();
     if (!device.isPdfPrinter())
         return true;
-    const QString name = pdfFileChooser()(parent, device.OutputFileName());
+    const QString name = pdfFileChooser()(parent, device.RememberedFileName());
     if (name.isEmpty())
         return false;
     device.setOutputFileName(name);

@@ -44,9 +44,11 @@ public:
     // Returns true when the user confirmed.
     static bool printerSetup(QWidget *parent);
 
-    // Asks for the PDF printer's output file, preset with `current`; an
-    // empty result means the user cancelled. A save dialog by default;
-    // tests replace it.
+    // Asks for the PDF printer's output file, preset with `current` (the
+    // device's RememberedFileName(): never a file a print failed to write);
+    // an empty result means the user cancelled. A save dialog by default,
+    // which starts in the documents folder when `current` is empty or in a
+    // system folder (ProgramFolder::dialogStart); tests replace it.
     static std::function<QString(QWidget *parent, const QString &current)> &pdfFileChooser();
     // Shows the system print dialog on `printer`; true on OK. Tests replace it.
     static std::function<bool(QWidget *parent, QPrinter *printer)> &systemPrintDialog();

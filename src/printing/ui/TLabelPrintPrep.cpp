@@ -10,6 +10,7 @@
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenInfo.h"
+#include "platform/ui/WindowPosition.h"
 #include "printing/LabelPicture.h"
 #include "printing/MergeCheck.h"
 #include "printing/PrintCheck.h"
@@ -359,16 +360,17 @@ void TLabelPrintPrep::clearDataFile()
 void TLabelPrintPrep::ChooseDataFileClick()
 {
     // Data files are often kept beside the designs they fill.
-    QString start = ProgramFolder::documentsPath();
+    QString wanted;
     if (mDataFile)
-        start = mDataFile->fileName;
+        wanted = mDataFile->fileName;
     else if (!mDesignFile.isEmpty())
-        start = QFileInfo(mDesignFile).absolutePath();
+        wanted = QFileInfo(mDesignFile).absolutePath();
+    const QString start = ProgramFolder::dialogStart(wanted);
     QFileDialog dialog(this, QStringLiteral("Choose a Data File"), start,
                        QStringLiteral("Spreadsheet data (*.csv *.txt *.tsv);;All files (*)"));
     dialog.setObjectName(QStringLiteral("DataFileDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (mDataFile)
+    if (mDataFile && start == wanted)
         dialog.selectFile(mDataFile->fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -399,6 +401,13 @@ void TLabelPrintPrep::showEvent(QShowEvent *event)
         mActivated = true;
         FormActivate();
     }
+}
+
+void TLabelPrintPrep::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        WindowPosition::keepOnScreen(this);
 }
 
 void TLabelPrintPrep::FormActivate()

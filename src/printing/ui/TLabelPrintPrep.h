@@ -106,6 +106,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // The window grows by itself (a data file's records and first label
+    // come into view) and is then kept on the screen.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend class SheetPictureBox;

@@ -9,6 +9,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Rounding.h"
 #include "platform/ScreenInfo.h"
+#include "platform/ui/WindowPosition.h"
 #include "printing/ui/TFilePreview.h"
 
 #include <QBitmap>
@@ -318,8 +319,7 @@ void TPreviewForm::restorePlacement()
         if (QScreen *s = screen()) {
             const QRect avail = s->availableGeometry();
             r.setSize(r.size().boundedTo(avail.size()));
-            r.moveLeft(std::clamp(r.left(), avail.left(), avail.right() - r.width() + 1));
-            r.moveTop(std::clamp(r.top(), avail.top(), avail.bottom() - r.height() + 1));
+            r = WindowPosition::keptWithin(r, avail);
         }
         setGeometry(r);
     }

@@ -1,8 +1,11 @@
 #include "report/printer/TRPDevice.h"
 
+#include "platform/OutputFile.h"
 #include "report/PaperSizes.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -131,6 +134,7 @@ void TRPDevice::setPrinterIndex(int index)
 void TRPDevice::setOutputFileName(const QString &fileName)
 {
     mPdfFile = fileName;
+    mPdfFileUnwritten = false;
     if (isPdfPrinter())
         mPrinter->setOutputFileName(fileName);
 }
@@ -215,13 +219,19 @@ QPainter *TRPDevice::beginDocument(const QString &title)
         if (mPdfFile.isEmpty())
             throw EReportPrinter(QString::fromLatin1(rpmsg::NoPdfFileName));
         mPrinter->setOutputFileName(mPdfFile);
+        // Until the document ends with the file written.
+        mPdfFileUnwritten = true;
     }
     mPrinter->setDocName(title);
     keepPageBuffers();
     mPainter = std::make_unique<QPainter>();
     if (!mPainter->begin(mPrinter.get())) {
         mPainter.reset();
-        throw EReportPrinter(QStringLiteral("The print job could not be started on ") + mEntries.at(mIndex) + QLatin1Char('.'));
+        QString message = QStringLiteral("The print job could not be started on ") + mEntries.at(mIndex) + QLatin1Char('.');
+        const QString why = isPdfPrinter() ? OutputFile::problem(mPdfFile) : QString();
+        if (!why.isEmpty())
+            message += QStringLiteral("\rCannot write the PDF file %1: %2.").arg(QDir::toNativeSeparators(mPdfFile), why);
+        throw EReportPrinter(message);
     }
     return mPainter.get();
 }
@@ -235,9 +245,13 @@ QPainter *TRPDevice::newPage()
 
 void TRPDevice::endDocument()
 {
-    if (mPainter) {
-        mPainter->end();
-        mPainter.reset();
+    if (!mPainter)
+        return;
+    const bool ended = mPainter->end();
+    mPainter.reset();
+    if (isPdfPrinter() && ended && QFileInfo(mPdfFile).size() > 0) {
+        mWrittenPdfFile = mPdfFile;
+        mPdfFileUnwritten = false;
     }
 }
 

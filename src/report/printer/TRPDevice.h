@@ -47,8 +47,17 @@ public:
     bool isPdfPrinter() const { return mIndex == PdfPrinterIndex(); }
 
     // The file the PDF printer writes; must be set before printing on it.
+    // A PDF document begun on a file that cannot be written fails with
+    // "The print job could not be started on <entry>.", followed on a new
+    // line by "Cannot write the PDF file <file>: <the system's reason>.".
     QString OutputFileName() const { return mPdfFile; }
     void setOutputFileName(const QString &fileName);
+    // The file the last finished PDF document wrote; empty until one has.
+    QString WrittenFileName() const { return mWrittenPdfFile; }
+    // The PDF file to offer the user next: the output file, unless a
+    // document was begun on it and did not write it (the file could not be
+    // made, the run failed or was cancelled); then WrittenFileName().
+    QString RememberedFileName() const { return mPdfFileUnwritten ? mWrittenPdfFile : mPdfFile; }
     // The unprintable border the PDF printer reports, in inches (none by
     // default: a PDF page can be drawn on to its edges).
     void setPdfMargins(const QMarginsF &inches);
@@ -89,6 +98,8 @@ private:
     std::unique_ptr<QPrinter> mPrinter;
     std::unique_ptr<QPainter> mPainter;
     QString mPdfFile;
+    QString mWrittenPdfFile;
+    bool mPdfFileUnwritten = false; // a document was begun on mPdfFile and did not write it
     QMarginsF mPdfMargins;
     std::optional<QPageSize> mPageSize;
     std::optional<QPageLayout::Orientation> mOrientation;

@@ -30,6 +30,7 @@
 #include <QDoubleSpinBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -481,6 +482,63 @@ TEST_F(PrintingWindows, AFailingPrintRunIsReportedAsCanceled)
     EXPECT_EQ(w.statusText(), "\rLabel Print Canceled!");
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages.at(0).kind, ScriptedMessageHandler::Kind::Error);
+}
+
+TEST_F(PrintingWindows, AFailedPdfPrintNamesTheFileAndIsNotOfferedAgain)
+{
+    TRPDevice::shared().setOutputFileName(QString());
+    auto prep = prepWindow();
+    prep->show();
+    QStringList offered;
+    QString answer = pdf;
+    PrintCommands::pdfFileChooser() = [&](QWidget *, const QString &current) {
+        offered << current;
+        return answer;
+    };
+    const auto printNow = [&] {
+        ModalScript script;
+        script.then<TLabelPrinter>([](TLabelPrinter *w) { clickLater(w->CancelButton); },
+                                   [](TLabelPrinter *w) { return w->runFinished(); });
+        prep->PrintNow->click();
+        EXPECT_TRUE(script.finished());
+    };
+
+    printNow();
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(messages.messages.isEmpty()) << qPrintable(messages.texts().join('|'));
+    // A folder nothing can be made in.
+    answer = QStringLiteral("/proc/x.pdf");
+    printNow();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].kind, ScriptedMessageHandler::Kind::Error);
+    EXPECT_EQ(messages.messages[0].text, "The print job could not be started on Stickwell PDF on PDF file.\r"
+                                         "Cannot write the PDF file /proc/x.pdf: No such file or directory.");
+    // Print again: the file offered is the one last written, not the one
+    // that failed.
+    answer = pdf;
+    printNow();
+    EXPECT_EQ(offered, (QStringList{QString(), pdf, pdf}));
+    EXPECT_EQ(messages.messages.size(), 1);
+}
+
+TEST_F(PrintingWindows, ThePdfFileWindowDoesNotOpenInASystemFolder)
+{
+    // A file chosen in Printer Setup and not printed to yet is offered as
+    // it is, but the window cannot start in /proc: it opens in the
+    // documents folder with the name kept.
+    PrintCommands::pdfFileChooser() = realChooser;
+    TRPDevice::shared().setOutputFileName(QStringLiteral("/proc/x.pdf"));
+    QString folder, name;
+    ModalScript script;
+    script.then<QFileDialog>([&](QFileDialog *w) {
+        folder = w->directory().absolutePath();
+        name = w->selectedFiles().value(0);
+        w->reject();
+    });
+    EXPECT_FALSE(PrintCommands::printerSetup(nullptr));
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(name, dir.filePath(QStringLiteral("x.pdf")));
 }
 
 // ---- printer fine tuning ----------------------------------------------------------------

@@ -30,6 +30,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -187,6 +188,22 @@ TEST_F(PrintPrepData, ChosenFileShowsItsRecordsAndSheetsAndIsRememberedForTheDes
     EXPECT_FALSE(prep->FirstLabel->isVisible());
     EXPECT_FALSE(MergeSession::dataFile().has_value());
     EXPECT_TRUE(remembered().isEmpty());
+}
+
+TEST_F(PrintPrepData, TheWindowGrowingForADataFileStaysOnTheScreen)
+{
+    auto prep = prepWindow();
+    prep->show();
+    const QRect available = prep->screen()->availableGeometry();
+    const QRect before = prep->frameGeometry();
+    // Its bottom edge on the screen's.
+    prep->move(before.x(), available.bottom() + 1 - before.height());
+    ASSERT_TRUE(prep->setDataFile(people(3)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prep->frameGeometry().height() > before.height(); }));
+    const QRect after = prep->frameGeometry();
+    EXPECT_TRUE(available.contains(after)) << after.y() << " + " << after.height() << " on " << available.height();
+    EXPECT_EQ(after.bottom(), available.bottom());
+    EXPECT_EQ(after.x(), before.x());
 }
 
 TEST_F(PrintPrepData, AFileThatCannotBeUsedIsNamedWithItsLineAndChangesNothing)
