@@ -2,9 +2,9 @@
 
 #include "objects/ui/FontDialog.h"
 #include "platform/TFont.h"
+#include "platform/ui/FileDialog.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 namespace sw {
 
@@ -13,7 +13,7 @@ CommonDialogs::~CommonDialogs() = default;
 QString QtCommonDialogs::getOpenFileName(QWidget *parent, const QString &title, const QString &folder,
                                          const QString &filter)
 {
-    QFileDialog dialog(parent, title, folder, filter);
+    FileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -26,7 +26,7 @@ QString QtCommonDialogs::getSaveFileName(QWidget *parent, const QString &title, 
                                          const QString &proposedName, const QString &filter,
                                          const QString &suffix)
 {
-    QFileDialog dialog(parent, title, folder, filter);
+    FileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(suffix);

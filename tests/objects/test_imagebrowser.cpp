@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -308,4 +309,28 @@ TEST_F(ImageBrowserTest, OpensInTheFolderLastUsedAtFirstTheHomeFolder)
     // A folder that is gone: the home folder again.
     ASSERT_TRUE(QDir(art).removeRecursively());
     EXPECT_EQ(TGImageBrowser().directory(), QDir::homePath());
+}
+
+TEST_F(ImageBrowserTest, ASystemFolderIsShownWithoutBlockingButNeverOpenedIn)
+{
+    // Remembered from an earlier run, /proc gives way to the documents folder.
+    IniFile(ProgramFolder::filePath(QStringLiteral("SK.INI")))
+        .writeString(QStringLiteral("Misc"), QStringLiteral("ImageFolder"), QStringLiteral("/proc"));
+    TGImageBrowser browser;
+    EXPECT_EQ(browser.directory(), QDir(dir.path()).absolutePath());
+
+    // Gone to by hand, it is listed without reading its files (/proc/kmsg
+    // keeps a reader with the right to open it waiting for good).
+    auto *folders = browser.findChild<QFileSystemModel *>();
+    ASSERT_NE(folders, nullptr);
+    bool listed = false;
+    QObject::connect(folders, &QFileSystemModel::directoryLoaded, &browser,
+                     [&](const QString &path) { listed = listed || path == QLatin1String("/proc"); });
+    browser.show();
+    browser.setDirectory(QStringLiteral("/proc"));
+    auto *tree = browser.findChild<QTreeView *>(QStringLiteral("DirectoryListBox1"));
+    ASSERT_NE(tree, nullptr);
+    tree->expand(folders->index(QStringLiteral("/proc")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed; }, 10000));
+    EXPECT_EQ(browser.directory(), QStringLiteral("/proc"));
 }

@@ -1,5 +1,7 @@
 #include "objects/ui/PictureFileChooser.h"
 
+#include "platform/ui/NameOnlyIconProvider.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -29,6 +31,7 @@ PictureFileChooser::PictureFileChooser(const QStringList &mask, QWidget *parent)
     for (const QFileInfo &drive : QDir::drives())
         mDrives->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
     mFolders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    mFolders->setIconProvider(NameOnlyIconProvider::shared());
     mFolders->setRootPath(QString());
     mTree->setModel(mFolders);
     mTree->setHeaderHidden(true);

@@ -4,6 +4,7 @@
 #include "persistence/TGLabelObjectFiler.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/WindowPosition.h"
 #include "printing/SheetPicture.h"
 #include "printing/ui/TLabelPrintPrep.h"
@@ -12,7 +13,6 @@
 #include "surface/TGStickwellPanel32.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -72,12 +72,14 @@ private:
 
 QString askPdfFile(QWidget *parent, const QString &current)
 {
-    QString start = ProgramFolder::dialogStart(current);
-    if (start != current) // the documents folder, with the name kept
-        start = QDir(start).filePath(current.isEmpty() ? QStringLiteral("labels.pdf") : QFileInfo(current).fileName());
-    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"), start,
-                                                QStringLiteral("PDF files (*.pdf)"));
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+    const QString wanted = current.isEmpty() ? ProgramFolder::documentsPath() + QStringLiteral("labels.pdf") : current;
+    FileDialog dialog(parent, QStringLiteral("Print to PDF File"), wanted, QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    QString name = dialog.selectedFiles().first();
+    if (QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".pdf");
     return name;
 }

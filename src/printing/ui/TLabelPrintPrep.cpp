@@ -10,6 +10,7 @@
 #include "platform/MessageService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenInfo.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/WindowPosition.h"
 #include "printing/LabelPicture.h"
 #include "printing/MergeCheck.h"
@@ -360,18 +361,15 @@ void TLabelPrintPrep::clearDataFile()
 void TLabelPrintPrep::ChooseDataFileClick()
 {
     // Data files are often kept beside the designs they fill.
-    QString wanted;
+    QString start = ProgramFolder::documentsPath();
     if (mDataFile)
-        wanted = mDataFile->fileName;
+        start = mDataFile->fileName; // selected in its folder
     else if (!mDesignFile.isEmpty())
-        wanted = QFileInfo(mDesignFile).absolutePath();
-    const QString start = ProgramFolder::dialogStart(wanted);
-    QFileDialog dialog(this, QStringLiteral("Choose a Data File"), start,
-                       QStringLiteral("Spreadsheet data (*.csv *.txt *.tsv);;All files (*)"));
+        start = QFileInfo(mDesignFile).absolutePath();
+    FileDialog dialog(this, QStringLiteral("Choose a Data File"), start,
+                      QStringLiteral("Spreadsheet data (*.csv *.txt *.tsv);;All files (*)"));
     dialog.setObjectName(QStringLiteral("DataFileDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (mDataFile && start == wanted)
-        dialog.selectFile(mDataFile->fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     setDataFile(dialog.selectedFiles().first());
