@@ -67,6 +67,20 @@ public:
                               [act](QWidget *w) { act(qobject_cast<W *>(w)); }});
     }
 
+    // Waits for a status window of class W (the print run's) to finish its
+    // run; `read`, when given, looks at it; then its Ok closes it.
+    template <class W>
+    void closeWhenFinished(std::function<void(W *)> read = {})
+    {
+        then<W>(
+            [read](W *w) {
+                if (read)
+                    read(w);
+                clickLater(w->CancelButton);
+            },
+            [](W *w) { return w->runFinished(); });
+    }
+
     bool finished() const { return mSteps.empty(); }
     bool timedOut() const { return mTimedOut; }
     // Class names of every modal window seen on top, in order, once each

@@ -236,15 +236,12 @@ TEST_F(PrintingWindows, PrintOrPreviewCommandPreviewsTheSelectedPositions)
         prep->FormMouseDown(QPoint(30, 30)); // position 1 off
         clickLater(prep->Previewbutton);
     });
-    script.then<TLabelPrinter>(
-        [&](TLabelPrinter *w) {
-            statusTitle = w->windowTitle();
-            status = w->statusText();
-            EXPECT_EQ(w->CancelButton->text(), "Ok");
-            saveShot(w, QStringLiteral("preview-status"));
-            clickLater(w->CancelButton);
-        },
-        [](TLabelPrinter *w) { return w->runFinished(); });
+    script.closeWhenFinished<TLabelPrinter>([&](TLabelPrinter *w) {
+        statusTitle = w->windowTitle();
+        status = w->statusText();
+        EXPECT_EQ(w->CancelButton->text(), "Ok");
+        saveShot(w, QStringLiteral("preview-status"));
+    });
     script.then<TPreviewForm>([&](TPreviewForm *w) {
         previewTitle = w->windowTitle();
         page = w->FilePreview1().pageImage();
@@ -305,12 +302,9 @@ TEST_F(PrintingWindows, StoppedPreviewSaysCanceledAndOpensNoPreview)
     });
     ModalScript script;
     QString status;
-    script.then<TLabelPrinter>(
-        [&](TLabelPrinter *w) {
-            status = w->statusText();
-            clickLater(w->CancelButton);
-        },
-        [](TLabelPrinter *w) { return w->runFinished(); });
+    script.closeWhenFinished<TLabelPrinter>([&](TLabelPrinter *w) {
+        status = w->statusText();
+    });
     prep->Previewbutton->click();
 
     EXPECT_TRUE(script.finished());
@@ -352,14 +346,11 @@ TEST_F(PrintingWindows, PrintRunWritesTwoSheetsToThePdfPrinter)
     prep->sNumberOfPagesToPrint->setValue(2);
     ModalScript script;
     QString title, status;
-    script.then<TLabelPrinter>(
-        [&](TLabelPrinter *w) {
-            title = w->windowTitle();
-            status = w->statusText();
-            saveShot(w, QStringLiteral("print-status"));
-            clickLater(w->CancelButton);
-        },
-        [](TLabelPrinter *w) { return w->runFinished(); });
+    script.closeWhenFinished<TLabelPrinter>([&](TLabelPrinter *w) {
+        title = w->windowTitle();
+        status = w->statusText();
+        saveShot(w, QStringLiteral("print-status"));
+    });
     prep->PrintNow->click();
 
     EXPECT_TRUE(script.finished());
@@ -402,8 +393,7 @@ TEST_F(PrintingWindows, ABarcodeThatCannotPrintIsLeftOutOnlyWhenTheUserSaysSo)
     // Yes: the labels print without the barcode; the design keeps it.
     messages.answers = {true};
     ModalScript script;
-    script.then<TLabelPrinter>([](TLabelPrinter *w) { clickLater(w->CancelButton); },
-                               [](TLabelPrinter *w) { return w->runFinished(); });
+    script.closeWhenFinished<TLabelPrinter>();
     prep->PrintNow->click();
     EXPECT_TRUE(script.finished());
     ASSERT_EQ(messages.messages.size(), 2);
@@ -497,8 +487,7 @@ TEST_F(PrintingWindows, AFailedPdfPrintNamesTheFileAndIsNotOfferedAgain)
     };
     const auto printNow = [&] {
         ModalScript script;
-        script.then<TLabelPrinter>([](TLabelPrinter *w) { clickLater(w->CancelButton); },
-                                   [](TLabelPrinter *w) { return w->runFinished(); });
+        script.closeWhenFinished<TLabelPrinter>();
         prep->PrintNow->click();
         EXPECT_TRUE(script.finished());
     };

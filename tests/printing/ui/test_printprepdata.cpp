@@ -262,12 +262,9 @@ TEST_F(PrintPrepData, MergedPrintAsksAboutAnUnknownFieldThenPrintsEveryRecord)
     messages.answers = {true};
     ModalScript script;
     QString status;
-    script.then<TLabelPrinter>(
-        [&](TLabelPrinter *w) {
-            status = w->statusText();
-            clickLater(w->CancelButton);
-        },
-        [](TLabelPrinter *w) { return w->runFinished(); });
+    script.closeWhenFinished<TLabelPrinter>([&](TLabelPrinter *w) {
+        status = w->statusText();
+    });
     prep->PrintNow->click();
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(status, "Label Print Completed!");
